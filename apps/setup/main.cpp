@@ -1,0 +1,25 @@
+// setup: finds the install package appended to itself and runs the install
+// engine on it.
+#include "core/application.h"
+#include "core/install_engine.h"
+#include "core/settings.h"
+#include "core/startup.h"
+#include "core/timer.h"
+#include "platform/command_line.h"
+
+int main(int argc, char** argv) {
+  using namespace xs;
+  SetProcessArguments(argc, argv);
+  InitializeProcess();
+  Application().Title = "Setup";
+  RunSettings().StartOffset = OwnPackageOffset();
+
+  Application().ShowMainForm = false;
+  auto* engine = new TXInstallEngine(&Application());
+  engine->optStandalone = true;
+  StartTimer(50, [engine](TObject* sender) { engine->StartRun(sender); });
+
+  Application().Run();
+  Application().DestroyComponents();
+  return 0;
+}

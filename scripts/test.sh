@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs the whole test suite: the native unit tests under AddressSanitizer and
+# UBSan, then the Windows build's tests under Wine (headless).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+jobs=$(nproc)
+cmake --preset native
+cmake --build --preset native -j "$jobs"
+cmake --preset windows
+cmake --build --preset windows -j "$jobs"
+
+status=0
+ctest --preset native -j "$jobs" || status=1
+ctest --preset windows || status=1
+exit $status

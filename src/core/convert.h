@@ -1,0 +1,16 @@
+// Text to number conversions with the program's rules.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace xs {
+
+// A signed 32-bit integer written in decimal, or in hexadecimal after "$" or
+// "0x", with an optional sign. Anything else (blanks included, or a value out
+// of range) is not a number.
+std::optional<int32_t> TryStrToInt(const std::string& text);
+inline int32_t StrToIntDef(const std::string& text, int32_t def) { return TryStrToInt(text).value_or(def); }
+
+}  // namespace xs

@@ -1,0 +1,96 @@
+#include "core/engine.h"
+
+#include "core/application.h"
+#include "core/convert.h"
+#include "core/parameters.h"
+#include "core/settings.h"
+#include "platform/admin.h"
+#include "platform/command_line.h"
+
+namespace xs {
+
+namespace {
+void RunStep(TObject* sender, const TXHandledEvent& event, const std::function<void()>& step) {
+  bool handled = false;
+  if (event) event(sender, handled);
+  if (!handled) step();
+}
+}  // namespace
+
+void TXCustomUIEngine::Init() {
+  TXRunSettings& s = RunSettings();
+  s.InstallFolder.clear();
+  s.GroupName.clear();
+  s.OldDataFolder.clear();
+  s.EarlierInstallFolder.clear();
+  s.UninstallInfoFolder.clear();
+  s.CreateDesktopShortcut = false;
+  s.RunConditions.reset();
+  s.SelectedComponents.reset();
+  s.SelectedComponents.set(0);
+  s.HasAdminRights = IsAdministrator();
+  s.PackageFileName.clear();
+  s.CurrentLgID = 9;
+
+  TXParameters& params = Parameters();
+  params.ParseCommandLine(ProcessCommandLine());
+  if (params.HasSwitch("/file:")) s.PackageFileName = params.SwitchValue("/file:");
+  if (params.HasSwitch("/lg:")) s.CurrentLgID = StrToIntDef(params.SwitchValue("/lg:"), 9);
+  if (params.HasSwitch("/start:")) s.StartOffset = StrToIntDef(params.SwitchValue("/start:"), 0);
+  admin_switch_ = params.HasSwitch("/admin");
+
+  DoInit();
+  if (OnInit) OnInit(this);
+}
+
+void TXCustomUIEngine::Load() {
+  RunStep(this, OnLoad, [this] { DoLoad(); });
+  RunStep(this, OnLoaded, [this] { DoLoaded(); });
+}
+
+void TXCustomUIEngine::LoadLanguage() { RunStep(this, OnLoadLanguage, [this] { DoLoadLanguage(); }); }
+
+void TXCustomUIEngine::ReportProgress(TXUISection section, int position, const std::string& text) {
+  if (OnProgress) OnProgress(this, section, position, text);
+}
+
+void TXCustomUIEngine::StartRun(TObject*) { Execute(); }
+
+bool TXCustomUIEngine::RunFramed(const std::function<bool()>& run) {
+  bool result = false;
+  try {
+    result = run();
+  } catch (...) {
+    // Failures were shown where they were detected.
+    result = false;
+  }
+  if (optStandalone) Application().Terminate();
+  return result;
+}
+
+void TXCustomInstallEngine::DoInit() {
+  error_caption_ = "Error Starting Setup - Incomplete Installer File";
+  error_format_ =
+      "Error starting setup - Incomplete installer file: %s\r\n"
+      "If the problem persists you may have to download the file again.";
+}
+
+bool TXCustomInstallEngine::Execute() {
+  return RunFramed([this] {
+    Init();
+    Load();
+    LoadLanguage();
+    return true;
+  });
+}
+
+bool TXCustomUninstallEngine::Execute() {
+  return RunFramed([this] {
+    Init();
+    Load();
+    LoadLanguage();
+    return true;
+  });
+}
+
+}  // namespace xs

@@ -1,0 +1,27 @@
+// Enumerations that the engine shares with the install script.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+
+namespace xs {
+
+// Which list an item is sorted into, and the section shown on the progress
+// page.
+enum TXUISection : uint8_t {
+  isNone, isText, isComponent, isSearch, isUpgrade, isFolder, isFile,
+  isGroup, isIcon, isIni, isReg, isRegFile, isStart, isTemp,
+};
+
+enum TXUICondition : uint8_t {
+  cdAlways, cdDemo, cdReinstall, cdNotReinstall, cdOld, cdNotOld,
+  cdCardMode, cdNotCardMode, cdAllUsers, cdSingleUser,
+};
+
+// A set over TXUICondition, stored in 16 bits.
+using TXUIConditions = std::bitset<16>;
+
+// A set of application and component numbers 0..255.
+using TXComponentSet = std::bitset<256>;
+
+}  // namespace xs

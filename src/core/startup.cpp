@@ -1,0 +1,32 @@
+#include "core/startup.h"
+
+#include "core/error.h"
+#include "core/pe_image.h"
+#include "platform/command_line.h"
+#include "platform/file_stream.h"
+#include "platform/util_window.h"
+
+namespace xs {
+
+namespace {
+uint32_t activate_message = 0;
+}
+
+void InitializeProcess() {
+  XError().Clear();
+  RegisterWindowMessageName("TaskbarCreated");
+  activate_message = RegisterWindowMessageName("QVMActivateApplication");
+}
+
+uint32_t ActivateApplicationMessage() { return activate_message; }
+
+int64_t OwnPackageOffset() {
+  try {
+    TFileStream self(ProgramFileName(), FileMode::OpenRead);
+    return PeImageEnd(self).value_or(0);
+  } catch (const EStreamError&) {
+    return 0;
+  }
+}
+
+}  // namespace xs

@@ -1,0 +1,19 @@
+// What the program sets up before its own code runs.
+#pragma once
+
+#include <cstdint>
+
+namespace xs {
+
+// Clears the error object and registers the window messages the program
+// uses. Later steps (script classes, environment folders) hook in here.
+void InitializeProcess();
+
+// The message that asks a running application to show itself.
+uint32_t ActivateApplicationMessage();
+
+// Where the package appended to this program starts: the end of the
+// program's own image. 0 when that cannot be read.
+int64_t OwnPackageOffset();
+
+}  // namespace xs

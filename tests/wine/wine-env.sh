@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Sets up and tears down the Wine environment of one test run.
+#   wine-env.sh start DIR   headless X server and a fresh private prefix in DIR
+#   wine-env.sh stop DIR    ends the prefix's wineserver and the X server
+set -u
+cmd=${1:?usage: wine-env.sh start|stop DIR}
+dir=${2:?usage: wine-env.sh start|stop DIR}
+export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+
+stop() {
+  if [ -d "$WINEPREFIX" ]; then timeout 30 wineserver -k >/dev/null 2>&1; timeout 30 wineserver -w >/dev/null 2>&1; fi
+  if [ -f "$dir/xvfb.pid" ]; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null; rm -f "$dir/xvfb.pid"; fi
+  return 0
+}
+
+case "$cmd" in
+  start)
+    stop
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    # Xvfb picks a free display number and writes it to fd 3.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display.num" >"$dir/xvfb.log" 2>&1 &
+    echo $! >"$dir/xvfb.pid"
+    for _ in $(seq 100); do [ -s "$dir/display.num" ] && break; sleep 0.1; done
+    [ -s "$dir/display.num" ] || { echo "Xvfb did not start" >&2; cat "$dir/xvfb.log" >&2; exit 1; }
+    export DISPLAY=":$(tr -d '\n' <"$dir/display.num")"
+    echo "$DISPLAY" >"$dir/display"
+    timeout 180 wine wineboot -i >"$dir/wineboot.log" 2>&1 || { echo "wineboot failed" >&2; cat "$dir/wineboot.log" >&2; exit 1; }
+    timeout 60 wineserver -w
+    echo "wine prefix ready in $WINEPREFIX on $DISPLAY"
+    ;;
+  stop) stop ;;
+  *) echo "usage: wine-env.sh start|stop DIR" >&2; exit 2 ;;
+esac
