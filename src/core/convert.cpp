@@ -31,4 +31,17 @@ std::optional<int32_t> TryStrToInt(const std::string& text) {
   return static_cast<int32_t>(negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value));
 }
 
+int CompareText(std::string_view a, std::string_view b) {
+  auto upper = [](char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    return u >= 'a' && u <= 'z' ? u - ('a' - 'A') : u;
+  };
+  size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (size_t i = 0; i < n; ++i) {
+    int d = static_cast<int>(upper(a[i])) - static_cast<int>(upper(b[i]));
+    if (d != 0) return d;
+  }
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
 }  // namespace xs

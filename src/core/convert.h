@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace xs {
 
@@ -12,5 +13,13 @@ namespace xs {
 // of range) is not a number.
 std::optional<int32_t> TryStrToInt(const std::string& text);
 inline int32_t StrToIntDef(const std::string& text, int32_t def) { return TryStrToInt(text).value_or(def); }
+
+// Compares byte by byte with the ASCII letters folded to upper case: < 0, 0
+// or > 0. Other bytes compare by their unsigned value, so the order does not
+// depend on the user's locale.
+int CompareText(std::string_view a, std::string_view b);
+inline bool SameText(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && CompareText(a, b) == 0;
+}
 
 }  // namespace xs

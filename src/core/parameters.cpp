@@ -1,5 +1,6 @@
 #include "core/parameters.h"
 
+#include "core/convert.h"
 #include "platform/codepage.h"
 #include "platform/command_line.h"
 
@@ -43,17 +44,6 @@ std::string ReadEntry(const std::string& text, size_t& pos) {
   return entry;
 }
 
-bool AsciiEqualNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
 // The text between a leading quote and its closing quote, "" standing for ".
 std::string ExtractQuoted(const std::string& value) {
   std::string out;
@@ -93,7 +83,7 @@ int TXParameters::IndexOfSwitch(const std::string& name) const {
   const std::string upper_name = prefix ? AnsiUpperCase(name) : std::string();
   for (int i = 0; i < Count(); ++i) {
     const std::string& entry = (*this)[i];
-    if (prefix ? AnsiUpperCase(entry.substr(0, name.size())) == upper_name : AsciiEqualNoCase(entry, name))
+    if (prefix ? AnsiUpperCase(entry.substr(0, name.size())) == upper_name : SameText(entry, name))
       return i;
   }
   return -1;
