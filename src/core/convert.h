@@ -1,9 +1,10 @@
-// Text to number conversions with the program's rules.
+// Text to number conversions and text comparisons with the program's rules.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace xs {
 
@@ -12,5 +13,8 @@ namespace xs {
 // of range) is not a number.
 std::optional<int32_t> TryStrToInt(const std::string& text);
 inline int32_t StrToIntDef(const std::string& text, int32_t def) { return TryStrToInt(text).value_or(def); }
+
+// Equal when the texts differ at most in the case of the letters A to Z.
+bool SameText(std::string_view a, std::string_view b);
 
 }  // namespace xs
