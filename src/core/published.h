@@ -20,7 +20,7 @@
 // Prop deduces the kind from the member's type:
 //   bool                                     Boolean
 //   TColor                                   Color
-//   enumeration declared with XS_ENUM        Enum (written by member name)
+//   enumeration E with EnumInfo(E) (XS_ENUM) Enum (written by member name)
 //   std::bitset<N>                           Set; name the member enumeration:
 //                                              Prop<TXUICondition>("Condition", &T::Condition)
 //   8-, 16-, 32-bit integer (signed or not)  Integer
@@ -31,7 +31,7 @@
 //     from TPersistent                         dotted prefix; a TCollection as "<...>"; a
 //                                              TStringList as "Name.Strings = (...)"
 // A setter may take the place of the field write:
-//   Prop("LgID", &TXObject::LgID_, &TXObject::SetLgID)
+//   Prop("LgID", &TXObject::lg_id_, &TXObject::SetLgID)            (field, setter)
 //   Prop("Obj", &TXObjectComponent::Obj, &TXObjectComponent::SetObj)   (getter method)
 // and two modifiers follow the declaration:
 //   Prop("LgID", ...).Default(0)   ordinal kinds: not written while equal to 0
