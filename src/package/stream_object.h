@@ -46,7 +46,7 @@ class TXStreamObject : public TXChangeableObject {
   int64_t Size = 0;       // the source file's size
 
   // The bytes in memory; bytes held by a source are read into memory first
-  // and the source is dropped.
+  // and the source is dropped (raises when the source cannot be read).
   TMemoryStream& DataStream();
   // From now on the bytes are source's, read on demand.
   void SetSource(std::unique_ptr<TXByteSource> source);
