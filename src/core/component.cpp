@@ -4,6 +4,8 @@
 
 namespace xs {
 
+XS_DEFINE_CLASS(TComponent, TPersistent)
+
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
   if (owner_) owner_->components_.push_back(this);
 }

@@ -4,14 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "core/published.h"
+
 namespace xs {
 
-class TObject {
- public:
-  virtual ~TObject() = default;
-};
-
-class TComponent : public TObject {
+class TComponent : public TPersistent {
+  XS_DECLARE_CLASS(TComponent)
  public:
   // Joins owner's list (when given); the owner frees it in its destructor.
   explicit TComponent(TComponent* owner = nullptr);

@@ -1,4 +1,4 @@
-// Text to number conversions with the program's rules.
+// Text to number conversions and text comparisons with the program's rules.
 #pragma once
 
 #include <cstdint>

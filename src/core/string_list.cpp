@@ -2,6 +2,21 @@
 
 namespace xs {
 
+XS_DEFINE_CLASS(TStringList, TPersistent)
+
+void TStringList::Assign(const TPersistent& source) {
+  if (auto* list = dynamic_cast<const TStringList*>(&source))
+    items_ = list->items_;
+  else
+    TPersistent::Assign(source);
+}
+
+void TStringList::DefineProperties(TXDefiner& definer) {
+  definer.DefineStringsProperty(
+      "Strings", [this](std::vector<std::string> lines) { items_ = std::move(lines); }, items_,
+      !items_.empty());
+}
+
 int TStringList::IndexOf(const std::string& s) const {
   for (size_t i = 0; i < items_.size(); ++i)
     if (items_[i] == s) return static_cast<int>(i);

@@ -1,14 +1,20 @@
-// An ordered list of byte strings.
+// An ordered list of byte strings. As a property its lines are stored as
+// the defined list "Strings".
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "core/published.h"
+
 namespace xs {
 
-class TStringList {
+class TStringList : public TPersistent {
+  XS_DECLARE_CLASS(TStringList)
  public:
-  virtual ~TStringList() = default;
+  // From another TStringList: copies its lines. Other sources: see TPersistent.
+  void Assign(const TPersistent& source) override;
+  void DefineProperties(TXDefiner& definer) override;
 
   int Count() const { return static_cast<int>(items_.size()); }
   const std::string& operator[](int i) const { return items_[static_cast<size_t>(i)]; }

@@ -11,8 +11,6 @@
 
 namespace xs {
 
-using TNotifyEvent = std::function<void(TObject* sender)>;
-
 // A periodic timer of the user-interface thread; it runs while Enabled,
 // Interval > 0 and OnTimer is assigned.
 class TTimer : public TComponent {

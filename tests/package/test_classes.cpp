@@ -1,0 +1,67 @@
+#include "test_classes.h"
+
+#include "package/class_registry.h"
+#include "package/object_component.h"
+
+namespace xs::testing_classes {
+
+XS_DEFINE_CLASS(TTestChild, TXPersistent,
+    Prop("Width", &TTestChild::Width),
+    Prop("Caption", &TTestChild::Caption),
+    Prop("Image", &TTestChild::Image))
+
+XS_DEFINE_CLASS(TTestItem, TXCollectionItem,
+    Prop("Value", &TTestItem::Value),
+    Prop("Mode", &TTestItem::Mode),
+    Prop("Pairs", &TTestItem::Pairs))
+
+bool TTestItem::AssignFrom(const TPersistent& source) {
+  if (!TXCollectionItem::AssignFrom(source)) return false;
+  if (auto* other = dynamic_cast<const TTestItem*>(&source)) {
+    Value = other->Value;
+    Mode = other->Mode;
+    Pairs.Assign(other->Pairs);
+  }
+  return true;
+}
+
+XS_DEFINE_CLASS(TTestObject, TXObject,
+    Prop("Small", &TTestObject::Small),
+    Prop("Medium", &TTestObject::Medium),
+    Prop("Number", &TTestObject::Number),
+    Prop("Unsigned", &TTestObject::Unsigned),
+    Prop("Big", &TTestObject::Big),
+    Prop("Enabled", &TTestObject::Enabled),
+    Prop("Visible", &TTestObject::Visible).Default(true),
+    Prop("Mode", &TTestObject::Mode),
+    Prop<TTestFlag>("Flags", &TTestObject::Flags),
+    Prop("Ratio", &TTestObject::Ratio),
+    Prop("Color", &TTestObject::Color),
+    Prop("Text", &TTestObject::Text),
+    Prop("Child", &TTestObject::Child),
+    Prop("Items", &TTestObject::Items),
+    Prop("Lines", &TTestObject::Lines),
+    Prop("Data", &TTestObject::Data))
+
+void RegisterTestClasses() {
+  RegisterObjectClasses({&TTestObject::StaticClass(), &TTestChild::StaticClass(),
+                         &TTestItem::StaticClass(), &TXStreamObject::StaticClass()});
+}
+
+void UnregisterTestClasses() {
+  UnregisterObjectClasses({&TTestObject::StaticClass(), &TTestChild::StaticClass(),
+                           &TTestItem::StaticClass(), &TXStreamObject::StaticClass()});
+}
+
+std::string TextOf(TPersistent& object) {
+  TMemoryStream stream;
+  if (!WriteObjectToStream(object, stream, true, false, nullptr)) return {};
+  return std::string(stream.Bytes().begin(), stream.Bytes().end());
+}
+
+std::unique_ptr<TPersistent> ObjectOf(const std::string& text) {
+  TMemoryStream stream(std::vector<uint8_t>(text.begin(), text.end()));
+  return ReadObjectFromStream(stream, nullptr, false);
+}
+
+}  // namespace xs::testing_classes
