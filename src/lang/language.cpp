@@ -36,7 +36,22 @@ int TXLg::ActiveLangID() const {
   return StrToIntDef(words_.ValueFromIndex(index), -1);
 }
 
-void TXLg::Clear() { words_.Clear(); }
+void TXLg::Clear() {
+  words_.Clear();
+  items_.Clear();
+}
+
+int TXLg::AddItem(const std::string& name, const TXStreamObject& data) {
+  TXB* item = static_cast<TXB*>(items_.Add());
+  item->Name = name;
+  try {
+    item->Data.Assign(data);
+    return item->Index();
+  } catch (const std::exception&) {
+    items_.Delete(item->Index());
+    return -1;
+  }
+}
 
 void TXLg::LoadWords(TStream& stream, bool rewind) {
   std::string text;
@@ -59,6 +74,7 @@ void TXLg::LoadWords(TStream& stream, bool rewind) {
 
 void TXLg::Assign(const TXLg& source) {
   words_.Assign(source.words_);
+  items_.Assign(source.items_);
   NotifyOnLoad = source.NotifyOnLoad;
   if (IsActive()) NotifyLanguageChanged();
 }

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "core/stream.h"
+#include "lang/lg_header.h"
 #include "lang/word_list.h"
 
 namespace xs {
@@ -30,7 +31,7 @@ class TXLg {
   // missing or its value is not a number.
   int ActiveLangID() const;
 
-  // Empties the words.
+  // Empties the words and the items.
   void Clear();
   // Reads stream (from its start when rewind is set) to its end and adds
   // every line to the words, merged with what is there. The text is read
@@ -39,16 +40,23 @@ class TXLg {
   // active table, fires the language-change notification (also after a
   // failed read).
   void LoadWords(TStream& stream, bool rewind);
-  // Copies the words and NotifyOnLoad; notifies when this is the active table.
+  // Copies the words, the items and NotifyOnLoad; notifies when this is the
+  // active table.
   void Assign(const TXLg& source);
+  // Appends a data item named name holding a copy of data. On success returns
+  // its index. On failure (the data cannot be read) the item is removed again
+  // and the result is -1.
+  int AddItem(const std::string& name, const TXStreamObject& data);
 
   const TXW& Words() const { return words_; }
+  const TXBCollection& Items() const { return items_; }
   bool IsActive() const;
 
   bool NotifyOnLoad = true;
 
  private:
   TXW words_;
+  TXBCollection items_;
 };
 
 // The process-wide active table. Empty until the built-in pack is loaded.

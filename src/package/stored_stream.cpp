@@ -38,8 +38,8 @@ bool TXStreamCollectionObject::AssignFrom(const TPersistent& source) {
   return true;
 }
 
-TXStreamCollection::TXStreamCollection()
-    : TXCollection(TXStreamItem::StaticClass(), std::make_unique<TXStreamCollectionObject>()) {}
+TXStreamCollection::TXStreamCollection(const TClass& item_class)
+    : TXCollection(item_class, std::make_unique<TXStreamCollectionObject>()) {}
 
 int TXStreamCollection::AddStream(const std::string& data_class, TStream& source,
                                   const std::string& name) {

@@ -48,7 +48,8 @@ class TXStreamCollectionObject : public TXLgObject {
 
 class TXStreamCollection : public TXCollection {
  public:
-  TXStreamCollection();
+  // item_class inherits from TXStreamItem.
+  explicit TXStreamCollection(const TClass& item_class = TXStreamItem::StaticClass());
 
   TXStreamItem* GetItem(int i) const { return Item<TXStreamItem>(i); }
   TXStreamCollectionObject& StreamListObj() const {
