@@ -1,0 +1,269 @@
+// Damaged containers: every failure is a code, never a crash, a hang or an
+// allocation of what the bytes merely claim.
+#include <gtest/gtest.h>
+
+#include "container_support.h"
+
+namespace xs {
+namespace {
+
+using test::Bytes;
+using test::ChainLink;
+using test::LoadCode;
+using test::Reseal;
+using test::SamplePackage;
+
+class DamageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    XError().Clear();
+    bytes_ = SamplePackage();
+    links_ = test::WalkLinks(bytes_);
+    ASSERT_EQ(links_.size(), 6u);  // group, header, group, header, header, end
+  }
+  size_t Record(int link) const { return links_[link].offset + 16; }
+  void SetNext(int link, int64_t next) {
+    PutI64(bytes_.data() + links_[link].offset + 8, next);
+    Reseal(bytes_, links_[link].offset, 8);
+  }
+
+  Bytes bytes_;
+  std::vector<ChainLink> links_;
+};
+
+// The code a package cut at `cut` must give. Inside the file header the
+// read runs past the end (16) until its reserved tail, which is never read.
+int ExpectedCutCode(const Bytes& whole, const std::vector<ChainLink>& links, size_t cut) {
+  const TXMarkers m = MakeMarkers(kDefaultMarkerPrefix);
+  if (cut < 83) return errPastEnd;
+  if (cut < 107) return errNoEndMarker;
+  for (const ChainLink& l : links) {
+    if (cut == l.offset) return errNoEndMarker;  // exactly between two records
+    if (cut < l.offset + 16) return errPastEnd;  // inside a link or the end record
+    size_t record = l.offset + 16;
+    // What a load reads: a group record with its data, a header record with
+    // its table; the items behind them it skips.
+    size_t read = GetU32(whole.data() + record) == m.Group
+                      ? record + 93 + static_cast<size_t>(GetI64(whole.data() + record + 85))
+                      : record + 36 + 16 * size_t{GetU16(whole.data() + record + 26)};
+    if (cut < read) return errLoad;
+    if (cut < static_cast<size_t>(l.next)) return errNoEndMarker;
+  }
+  return -1;
+}
+
+TEST_F(DamageTest, EveryCutGivesTheCodeOfItsPlace) {
+  int counts[3] = {};
+  for (size_t cut = 0; cut < bytes_.size(); ++cut) {
+    Bytes cut_bytes(bytes_.begin(), bytes_.begin() + static_cast<long>(cut));
+    int want = ExpectedCutCode(bytes_, links_, cut);
+    ASSERT_EQ(LoadCode(cut_bytes), want) << "cut at " << cut;
+    counts[want == errPastEnd ? 0 : want == errLoad ? 1 : 2]++;
+  }
+  EXPECT_GT(counts[0], 0);
+  EXPECT_GT(counts[1], 0);
+  EXPECT_GT(counts[2], 0);
+  EXPECT_EQ(LoadCode(bytes_), errNone);
+}
+
+TEST_F(DamageTest, AContainerWithoutGroupsOrHeadersHasNoEndRecord) {
+  TMemoryStream s;
+  TXQStream c;
+  ASSERT_TRUE(c.Open(omCreate | omWrite, &s, false, nullptr, 0));
+  EXPECT_EQ(s.Size(), 107);
+  EXPECT_EQ(LoadCode(s.Bytes()), errNoEndMarker);
+  TXQStream r;
+  EXPECT_FALSE(r.Open(omRead, &s, false, nullptr, 0));
+  EXPECT_TRUE(r.Damaged());
+  EXPECT_FALSE(r.Complete());
+}
+
+TEST_F(DamageTest, FileHeaderFaults) {
+  Bytes b = bytes_;
+  b[8] = 2;  // Version 2, checksum made right
+  Reseal(b, 0, 75);
+  EXPECT_EQ(LoadCode(b), errIdentity);
+  b = bytes_;
+  b[40] ^= 1;
+  EXPECT_EQ(LoadCode(b), errChecksum);
+  b = bytes_;
+  b[2] = 'Z';
+  EXPECT_EQ(LoadCode(b), errChecksum);
+  EXPECT_EQ(LoadCode(bytes_, 1), errIdentity);  // not a container at that start: Version is checked first
+  EXPECT_EQ(LoadCode({}), errPastEnd);
+  EXPECT_EQ(LoadCode(bytes_, -1), errLoad);
+}
+
+TEST_F(DamageTest, ChecksumFaultsOfLinksRecordsTablesAndItems) {
+  Bytes b = bytes_;
+  b[links_[1].offset + 9] ^= 1;  // a link whose Next does not match its checksum
+  EXPECT_EQ(LoadCode(b), errChecksum);
+
+  // A damaged header record inside an intact chain is dropped; the load
+  // goes on and the next link's check clears the code.
+  b = bytes_;
+  b[Record(1) + 10] ^= 1;
+  TMemoryStream s(b);
+  TXQStream c;
+  ASSERT_TRUE(c.Open(omRead, &s, false, nullptr, 0));
+  EXPECT_TRUE(c.Groups[0]->Headers.empty());
+  EXPECT_EQ(c.Groups[1]->Headers.size(), 2u);
+
+  // A table that fails its checksum keeps its place, not Loaded; its items
+  // cannot be read.
+  b = bytes_;
+  b[Record(3) + 36 + 5] ^= 1;
+  TMemoryStream s2(b);
+  TXQStream c2;
+  ASSERT_TRUE(c2.Open(omRead, &s2, false, nullptr, 0));
+  ASSERT_EQ(c2.Groups[1]->Headers.size(), 2u);
+  EXPECT_FALSE(c2.Groups[1]->Headers[0]->Loaded);
+  std::string text;
+  EXPECT_FALSE(c2.ReadItem(*c2.Groups[1]->Headers[0], 0, nullptr, text));
+  EXPECT_EQ(XError().GetCode(), errChecksum);
+  EXPECT_TRUE(c2.ReadItem(*c2.Groups[1]->Headers[1], 2, nullptr, text));
+
+  // Item bytes that do not match their checksum.
+  b = bytes_;
+  b[links_[4].next - 1] ^= 0x55;  // inside the last item (raw 'x's deflated)
+  TMemoryStream s3(b);
+  TXQStream c3;
+  ASSERT_TRUE(c3.Open(omRead, &s3, false, nullptr, 0));
+  EXPECT_FALSE(c3.ReadItem(*c3.Groups[1]->Headers[1], 2, nullptr, text));
+  EXPECT_TRUE(XError().GetCode() == errChecksum || XError().GetCode() == errLoad) << XError().GetCode();
+  // The raw third item of the object header.
+  b = bytes_;
+  size_t table = Record(3) + 36;
+  int64_t first = GetI64(b.data() + table + 8), second = GetI64(b.data() + table + 24);
+  size_t raw_item = Record(3) + 36 + 48 + static_cast<size_t>(first + second);
+  b[raw_item] ^= 1;
+  TMemoryStream s4(b);
+  TXQStream c4;
+  ASSERT_TRUE(c4.Open(omRead, &s4, false, nullptr, 0));
+  EXPECT_FALSE(c4.ReadItem(*c4.Groups[1]->Headers[0], 2, nullptr, text));
+  EXPECT_EQ(XError().GetCode(), errChecksum);
+
+  // Group data that fails its checksum leaves the group, not Loaded.
+  b = bytes_;
+  PutU32(b.data() + Record(2) + 8, 0x1234);
+  Reseal(b, Record(2), 85);
+  TMemoryStream s5(b);
+  TXQStream c5;
+  ASSERT_TRUE(c5.Open(omRead, &s5, false, nullptr, 0));
+  EXPECT_FALSE(c5.Groups[1]->Loaded);
+  EXPECT_EQ(c5.Groups[1]->Failure, errChecksum);
+}
+
+TEST_F(DamageTest, UnknownRecordsAreSkipped) {
+  Bytes b = bytes_;
+  b[Record(3) + 2] = 'Z';  // "XXZQ"
+  TMemoryStream s(b);
+  TXQStream c;
+  ASSERT_TRUE(c.Open(omRead, &s, false, nullptr, 0));
+  EXPECT_EQ(c.Groups[1]->Headers.size(), 1u);
+  b = bytes_;
+  b[links_[3].offset + 2] = 'Z';  // not a link marker where a link belongs
+  EXPECT_EQ(LoadCode(b), errChecksum);
+}
+
+TEST_F(DamageTest, LoopsAndBackwardLinksEndAsABrokenChain) {
+  const int64_t cases[] = {
+      static_cast<int64_t>(links_[3].offset),        // points at itself
+      static_cast<int64_t>(links_[1].offset),        // backward
+      0,                                             // nowhere
+      static_cast<int64_t>(links_[3].offset) + 16,   // at its own record
+      static_cast<int64_t>(links_[3].offset) + 23,   // inside its record's marker
+      std::numeric_limits<int64_t>::min(),
+  };
+  for (int64_t next : cases) {
+    Bytes saved = bytes_;
+    SetNext(3, next);
+    EXPECT_EQ(LoadCode(bytes_), errNoEndMarker) << next;
+    bytes_ = saved;
+  }
+}
+
+TEST_F(DamageTest, HugeClaimedSizesFailWithoutBeingAllocated) {
+  const int64_t huge = int64_t{1} << 50;
+  Bytes saved = bytes_;
+  // Group data claimed far beyond the stream (its link claims as much).
+  PutI64(bytes_.data() + Record(2) + 85, huge);
+  Reseal(bytes_, Record(2), 85);
+  SetNext(2, huge + 1000);
+  {
+    TMemoryStream s(bytes_);
+    TXQStream c;
+    EXPECT_FALSE(c.Open(omRead, &s, false, nullptr, 0));
+    EXPECT_EQ(XError().GetCode(), errLoad);
+    ASSERT_EQ(c.Groups.Count(), 2u);
+    EXPECT_FALSE(c.Groups[1]->Loaded);
+  }
+  // Group data claimed beyond what its own link gives.
+  bytes_ = saved;
+  PutI64(bytes_.data() + Record(2) + 85, 5000);
+  Reseal(bytes_, Record(2), 85);
+  {
+    TMemoryStream s(bytes_);
+    TXQStream c;
+    ASSERT_TRUE(c.Open(omRead, &s, false, nullptr, 0));
+    EXPECT_EQ(c.Groups[1]->Failure, errLoad);
+  }
+
+  // An item claimed far beyond the stream, its table and link consistent.
+  bytes_ = saved;
+  size_t table = Record(4) + 36;
+  PutI64(bytes_.data() + table + 32 + 8, huge);
+  PutU32(bytes_.data() + Record(4) + 8, CRC32Update(0, bytes_.data() + table, 48));
+  Reseal(bytes_, Record(4), 28);
+  SetNext(4, huge + 10000);
+  {
+    TMemoryStream s(bytes_);
+    TXQStream c;
+    EXPECT_FALSE(c.Open(omRead, &s, false, nullptr, 0));
+    EXPECT_EQ(XError().GetCode(), errNoEndMarker);
+    const TXRHeaderObject& h = *c.Groups[1]->Headers[1];
+    ASSERT_TRUE(h.Loaded);
+    TMemoryStream out;
+    EXPECT_FALSE(c.ReadItemToStream(h, 2, nullptr, out));
+    EXPECT_EQ(XError().GetCode(), errLoad);
+    EXPECT_EQ(out.Size(), 0);
+    TMemoryStream copy;
+    EXPECT_FALSE(c.CopyTo(copy, nullptr, false));
+    EXPECT_EQ(XError().GetCode(), errSave);
+  }
+
+  // Items that claim more than their record holds, or negative sizes.
+  for (int64_t size : {int64_t{-1}, int64_t{100000}, std::numeric_limits<int64_t>::max()}) {
+    bytes_ = saved;
+    PutI64(bytes_.data() + table + 8, size);
+    PutU32(bytes_.data() + Record(4) + 8, CRC32Update(0, bytes_.data() + table, 48));
+    Reseal(bytes_, Record(4), 28);
+    TMemoryStream s(bytes_);
+    TXQStream c;
+    ASSERT_TRUE(c.Open(omRead, &s, false, nullptr, 0)) << size;
+    EXPECT_FALSE(c.Groups[1]->Headers[1]->Loaded);
+    EXPECT_EQ(c.Groups[1]->Headers[1]->Failure, errLoad);
+  }
+
+  // A header whose table would pass its link.
+  bytes_ = saved;
+  PutU16(bytes_.data() + Record(4) + 26, 65535);
+  Reseal(bytes_, Record(4), 28);
+  {
+    TMemoryStream s(bytes_);
+    TXQStream c;
+    ASSERT_TRUE(c.Open(omRead, &s, false, nullptr, 0));
+    EXPECT_EQ(c.Groups[1]->Headers[1]->Failure, errLoad);
+  }
+
+  // A link that claims almost the whole 64-bit range.
+  bytes_ = saved;
+  SetNext(4, std::numeric_limits<int64_t>::max());
+  EXPECT_EQ(LoadCode(bytes_, 0), errNoEndMarker);
+  Bytes prefixed(1000, 0);
+  prefixed.insert(prefixed.end(), bytes_.begin(), bytes_.end());
+  EXPECT_EQ(LoadCode(prefixed, 1000), errNoEndMarker);
+}
+
+}  // namespace
+}  // namespace xs
