@@ -14,6 +14,7 @@
 #include "core/stream.h"
 #include "package/crc32.h"
 #include "package/qstream.h"
+#include "sample_package.h"
 
 namespace xs::test {
 
@@ -85,30 +86,6 @@ inline std::vector<ChainLink> WalkLinks(const Bytes& bytes, size_t start = 0) {
     pos = start + static_cast<size_t>(next);
   }
   return links;
-}
-
-// The package the tests share: group "Languages" (id 1) with a one-item
-// object header, group "Data" (id 2) with an object header (object text,
-// data index, a raw block) and an item header.
-inline Bytes SamplePackage(int64_t start = 0, const Bytes& prefix = {}) {
-  TMemoryStream s(prefix);
-  TXQStream c;
-  EXPECT_TRUE(c.Open(omCreate | omWrite, &s, false, nullptr, start));
-  TMemoryStream empty;
-  EXPECT_TRUE(c.AddGroupByName("Languages", "", false, nullptr));
-  EXPECT_TRUE(c.WriteSingleItemHeader("Languages", 3, false, nullptr, empty, 0));
-  EXPECT_TRUE(c.AddGroupByName("Data", "", false, nullptr));
-  EXPECT_TRUE(c.BeginHeaderByName("Data", 3, false, nullptr, 3));
-  EXPECT_TRUE(c.WriteStringItem(-3, "object TXObjectComponent\r\n  ObjClassName = 'TXInstall'\r\nend\r\n", false, nullptr));
-  EXPECT_TRUE(c.WriteStringItem(-6, "object TXObjectComponent\r\nend\r\n", false, nullptr));
-  EXPECT_TRUE(c.WriteStringItem(5, std::string(40, 'r'), false, nullptr));
-  EXPECT_TRUE(c.EndHeaderChecked(nullptr, false));
-  EXPECT_TRUE(c.BeginHeaderByName("Data", 4, false, nullptr, 3));
-  EXPECT_TRUE(c.WriteStringItem(-1, "file", false, nullptr));
-  EXPECT_TRUE(c.WriteStringItem(-4, "object TXObjectComponent\r\nend\r\n", false, nullptr));
-  EXPECT_TRUE(c.WriteStringItem(-2, std::string(300, 'x'), false, nullptr));
-  EXPECT_TRUE(c.EndHeaderChecked(nullptr, false));
-  return s.Bytes();
 }
 
 }  // namespace xs::test
