@@ -33,7 +33,9 @@ bool WriteStreamWithCRC(TStream& stream, int64_t& start, int64_t& stored, uint32
                         TStream& source);
 
 // Fills buffer with exactly count bytes: inflated from the zlib stream at
-// offset (compressed) or read as they are. Fewer bytes fail.
+// offset (compressed) or read as they are. Fewer bytes fail. The inflater
+// may read ahead past the block; stored items are read with
+// ReadBlockToStream, whose window stops it.
 bool ReadBlock(TStream& stream, void* buffer, bool compressed, bool raise, TXProgressItem* progress,
                int64_t count, int64_t offset);
 // Sets destination's position to 0, then writes the block stored in the

@@ -26,6 +26,14 @@ class DamageTest : public ::testing::Test {
     PutI64(bytes_.data() + links_[link].offset + 8, next);
     Reseal(bytes_, links_[link].offset, 8);
   }
+  // Sets the stored size of an item of the header after link, keeping the
+  // table's and the record's checksums right.
+  void SetItemSize(int link, int item, int64_t size) {
+    size_t record = Record(link), table = record + 36;
+    PutI64(bytes_.data() + table + 16 * item + 8, size);
+    PutU32(bytes_.data() + record + 8, CRC32Update(0, bytes_.data() + table, 16 * GetU16(bytes_.data() + record + 26)));
+    Reseal(bytes_, record, 28);
+  }
 
   Bytes bytes_;
   std::vector<ChainLink> links_;
@@ -103,64 +111,55 @@ TEST_F(DamageTest, ChecksumFaultsOfLinksRecordsTablesAndItems) {
   // goes on and the next link's check clears the code.
   b = bytes_;
   b[Record(1) + 10] ^= 1;
-  TMemoryStream s(b);
-  TXQStream c;
-  ASSERT_TRUE(c.Open(omRead, &s, false, nullptr, 0));
-  EXPECT_TRUE(c.Groups[0]->Headers.empty());
-  EXPECT_EQ(c.Groups[1]->Headers.size(), 2u);
+  test::TOpened header(b);
+  ASSERT_TRUE(header.ok);
+  EXPECT_TRUE(header.c.Groups[0]->Headers.empty());
+  EXPECT_EQ(header.c.Groups[1]->Headers.size(), 2u);
 
   // A table that fails its checksum keeps its place, not Loaded; its items
   // cannot be read.
   b = bytes_;
   b[Record(3) + 36 + 5] ^= 1;
-  TMemoryStream s2(b);
-  TXQStream c2;
-  ASSERT_TRUE(c2.Open(omRead, &s2, false, nullptr, 0));
-  ASSERT_EQ(c2.Groups[1]->Headers.size(), 2u);
-  EXPECT_FALSE(c2.Groups[1]->Headers[0]->Loaded);
+  test::TOpened table(b);
+  ASSERT_TRUE(table.ok);
+  ASSERT_EQ(table.c.Groups[1]->Headers.size(), 2u);
+  EXPECT_FALSE(table.c.Groups[1]->Headers[0]->Loaded);
   std::string text;
-  EXPECT_FALSE(c2.ReadItem(*c2.Groups[1]->Headers[0], 0, nullptr, text));
+  EXPECT_FALSE(table.c.ReadItem(*table.c.Groups[1]->Headers[0], 0, nullptr, text));
   EXPECT_EQ(XError().GetCode(), errChecksum);
-  EXPECT_TRUE(c2.ReadItem(*c2.Groups[1]->Headers[1], 2, nullptr, text));
+  EXPECT_TRUE(table.c.ReadItem(*table.c.Groups[1]->Headers[1], 2, nullptr, text));
 
-  // Item bytes that do not match their checksum.
+  // Stored bytes that do not match their checksum: a raw item, and the
+  // zlib stream of a deflated one (whose own check may notice first).
+  test::TOpened intact(bytes_);
+  const TXRHeaderObject& objects = *intact.c.Groups[1]->Headers[0];
+  const TXRHeaderObject& items = *intact.c.Groups[1]->Headers[1];
   b = bytes_;
-  b[links_[4].next - 1] ^= 0x55;  // inside the last item (raw 'x's deflated)
-  TMemoryStream s3(b);
-  TXQStream c3;
-  ASSERT_TRUE(c3.Open(omRead, &s3, false, nullptr, 0));
-  EXPECT_FALSE(c3.ReadItem(*c3.Groups[1]->Headers[1], 2, nullptr, text));
-  EXPECT_TRUE(XError().GetCode() == errChecksum || XError().GetCode() == errLoad) << XError().GetCode();
-  // The raw third item of the object header.
-  b = bytes_;
-  size_t table = Record(3) + 36;
-  int64_t first = GetI64(b.data() + table + 8), second = GetI64(b.data() + table + 24);
-  size_t raw_item = Record(3) + 36 + 48 + static_cast<size_t>(first + second);
-  b[raw_item] ^= 1;
-  TMemoryStream s4(b);
-  TXQStream c4;
-  ASSERT_TRUE(c4.Open(omRead, &s4, false, nullptr, 0));
-  EXPECT_FALSE(c4.ReadItem(*c4.Groups[1]->Headers[0], 2, nullptr, text));
+  b[intact.c.ItemSpan(objects, 2)->Position] ^= 1;
+  b[intact.c.ItemSpan(items, 2)->Position + 5] ^= 0x55;
+  test::TOpened damaged(b);
+  ASSERT_TRUE(damaged.ok);
+  EXPECT_FALSE(damaged.c.ReadItem(*damaged.c.Groups[1]->Headers[0], 2, nullptr, text));
   EXPECT_EQ(XError().GetCode(), errChecksum);
+  EXPECT_FALSE(damaged.c.ReadItem(*damaged.c.Groups[1]->Headers[1], 2, nullptr, text));
+  EXPECT_TRUE(XError().GetCode() == errChecksum || XError().GetCode() == errLoad) << XError().GetCode();
 
   // Group data that fails its checksum leaves the group, not Loaded.
   b = bytes_;
   PutU32(b.data() + Record(2) + 8, 0x1234);
   Reseal(b, Record(2), 85);
-  TMemoryStream s5(b);
-  TXQStream c5;
-  ASSERT_TRUE(c5.Open(omRead, &s5, false, nullptr, 0));
-  EXPECT_FALSE(c5.Groups[1]->Loaded);
-  EXPECT_EQ(c5.Groups[1]->Failure, errChecksum);
+  test::TOpened group(b);
+  ASSERT_TRUE(group.ok);
+  EXPECT_FALSE(group.c.Groups[1]->Loaded);
+  EXPECT_EQ(group.c.Groups[1]->Failure, errChecksum);
 }
 
 TEST_F(DamageTest, UnknownRecordsAreSkipped) {
   Bytes b = bytes_;
   b[Record(3) + 2] = 'Z';  // "XXZQ"
-  TMemoryStream s(b);
-  TXQStream c;
-  ASSERT_TRUE(c.Open(omRead, &s, false, nullptr, 0));
-  EXPECT_EQ(c.Groups[1]->Headers.size(), 1u);
+  test::TOpened skipped(b);
+  ASSERT_TRUE(skipped.ok);
+  EXPECT_EQ(skipped.c.Groups[1]->Headers.size(), 1u);
   b = bytes_;
   b[links_[3].offset + 2] = 'Z';  // not a link marker where a link belongs
   EXPECT_EQ(LoadCode(b), errChecksum);
@@ -185,64 +184,55 @@ TEST_F(DamageTest, LoopsAndBackwardLinksEndAsABrokenChain) {
 
 TEST_F(DamageTest, HugeClaimedSizesFailWithoutBeingAllocated) {
   const int64_t huge = int64_t{1} << 50;
-  Bytes saved = bytes_;
+  const Bytes saved = bytes_;
   // Group data claimed far beyond the stream (its link claims as much).
   PutI64(bytes_.data() + Record(2) + 85, huge);
   Reseal(bytes_, Record(2), 85);
   SetNext(2, huge + 1000);
   {
-    TMemoryStream s(bytes_);
-    TXQStream c;
-    EXPECT_FALSE(c.Open(omRead, &s, false, nullptr, 0));
+    test::TOpened o(bytes_);
+    EXPECT_FALSE(o.ok);
     EXPECT_EQ(XError().GetCode(), errLoad);
-    ASSERT_EQ(c.Groups.Count(), 2u);
-    EXPECT_FALSE(c.Groups[1]->Loaded);
+    ASSERT_EQ(o.c.Groups.Count(), 2u);
+    EXPECT_FALSE(o.c.Groups[1]->Loaded);
   }
   // Group data claimed beyond what its own link gives.
   bytes_ = saved;
   PutI64(bytes_.data() + Record(2) + 85, 5000);
   Reseal(bytes_, Record(2), 85);
   {
-    TMemoryStream s(bytes_);
-    TXQStream c;
-    ASSERT_TRUE(c.Open(omRead, &s, false, nullptr, 0));
-    EXPECT_EQ(c.Groups[1]->Failure, errLoad);
+    test::TOpened o(bytes_);
+    ASSERT_TRUE(o.ok);
+    EXPECT_EQ(o.c.Groups[1]->Failure, errLoad);
   }
 
   // An item claimed far beyond the stream, its table and link consistent.
   bytes_ = saved;
-  size_t table = Record(4) + 36;
-  PutI64(bytes_.data() + table + 32 + 8, huge);
-  PutU32(bytes_.data() + Record(4) + 8, CRC32Update(0, bytes_.data() + table, 48));
-  Reseal(bytes_, Record(4), 28);
+  SetItemSize(4, 2, huge);
   SetNext(4, huge + 10000);
   {
-    TMemoryStream s(bytes_);
-    TXQStream c;
-    EXPECT_FALSE(c.Open(omRead, &s, false, nullptr, 0));
+    test::TOpened o(bytes_);
+    EXPECT_FALSE(o.ok);
     EXPECT_EQ(XError().GetCode(), errNoEndMarker);
-    const TXRHeaderObject& h = *c.Groups[1]->Headers[1];
+    const TXRHeaderObject& h = *o.c.Groups[1]->Headers[1];
     ASSERT_TRUE(h.Loaded);
     TMemoryStream out;
-    EXPECT_FALSE(c.ReadItemToStream(h, 2, nullptr, out));
+    EXPECT_FALSE(o.c.ReadItemToStream(h, 2, nullptr, out));
     EXPECT_EQ(XError().GetCode(), errLoad);
     EXPECT_EQ(out.Size(), 0);
     TMemoryStream copy;
-    EXPECT_FALSE(c.CopyTo(copy, nullptr, false));
+    EXPECT_FALSE(o.c.CopyTo(copy, nullptr, false));
     EXPECT_EQ(XError().GetCode(), errSave);
   }
 
   // Items that claim more than their record holds, or negative sizes.
   for (int64_t size : {int64_t{-1}, int64_t{100000}, std::numeric_limits<int64_t>::max()}) {
     bytes_ = saved;
-    PutI64(bytes_.data() + table + 8, size);
-    PutU32(bytes_.data() + Record(4) + 8, CRC32Update(0, bytes_.data() + table, 48));
-    Reseal(bytes_, Record(4), 28);
-    TMemoryStream s(bytes_);
-    TXQStream c;
-    ASSERT_TRUE(c.Open(omRead, &s, false, nullptr, 0)) << size;
-    EXPECT_FALSE(c.Groups[1]->Headers[1]->Loaded);
-    EXPECT_EQ(c.Groups[1]->Headers[1]->Failure, errLoad);
+    SetItemSize(4, 0, size);
+    test::TOpened o(bytes_);
+    ASSERT_TRUE(o.ok) << size;
+    EXPECT_FALSE(o.c.Groups[1]->Headers[1]->Loaded);
+    EXPECT_EQ(o.c.Groups[1]->Headers[1]->Failure, errLoad);
   }
 
   // A header whose table would pass its link.
@@ -250,13 +240,12 @@ TEST_F(DamageTest, HugeClaimedSizesFailWithoutBeingAllocated) {
   PutU16(bytes_.data() + Record(4) + 26, 65535);
   Reseal(bytes_, Record(4), 28);
   {
-    TMemoryStream s(bytes_);
-    TXQStream c;
-    ASSERT_TRUE(c.Open(omRead, &s, false, nullptr, 0));
-    EXPECT_EQ(c.Groups[1]->Headers[1]->Failure, errLoad);
+    test::TOpened o(bytes_);
+    ASSERT_TRUE(o.ok);
+    EXPECT_EQ(o.c.Groups[1]->Headers[1]->Failure, errLoad);
   }
 
-  // A link that claims almost the whole 64-bit range.
+  // A link that claims almost the whole 64-bit range, also behind a prefix.
   bytes_ = saved;
   SetNext(4, std::numeric_limits<int64_t>::max());
   EXPECT_EQ(LoadCode(bytes_, 0), errNoEndMarker);

@@ -120,5 +120,19 @@ TEST(ContainerFormat, ReadsTheDocumentedBytes) {
   EXPECT_EQ(c.LastReadCount(), 3);
 }
 
+TEST(ContainerFormat, AReaderAcceptsOnlyItsOwnMarkers) {
+  TMemoryStream s;
+  TXQStream w;
+  w.SetMarkerPrefix('Y' | 'Y' << 8);
+  ASSERT_TRUE(w.Open(omCreate | omWrite, &s, false, nullptr, 0));
+  WriteSmall(w);
+  EXPECT_EQ(Bytes(s.Bytes().begin(), s.Bytes().begin() + 4), (Bytes{'Y', 'Y', 'F', 'Q'}));
+  EXPECT_EQ(Bytes(s.Bytes().end() - 16, s.Bytes().end() - 12), (Bytes{'Y', 'Y', 'E', 'Q'}));
+  EXPECT_EQ(test::LoadCode(s.Bytes()), errChecksum);
+  TXQStream r;
+  r.SetMarkerPrefix('Y' | 'Y' << 8);
+  EXPECT_TRUE(r.Open(omRead, &s, false, nullptr, 0));
+}
+
 }  // namespace
 }  // namespace xs

@@ -63,6 +63,14 @@ inline int LoadCode(const Bytes& bytes, int64_t start = 0) {
   return XError().GetCode();
 }
 
+// A container over a copy of bytes, opened for reading.
+struct TOpened {
+  explicit TOpened(const Bytes& bytes) : stream(bytes) { ok = c.Open(omRead, &stream, false, nullptr, 0); }
+  TMemoryStream stream;
+  TXQStream c;
+  bool ok;
+};
+
 // Rewrites the record checksum at offset + 4 over the body_size bytes at
 // offset + 8 (links: 8, groups: 85, headers: 28, file header: 75).
 inline void Reseal(Bytes& bytes, size_t offset, size_t body_size) {
