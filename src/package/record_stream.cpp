@@ -124,6 +124,19 @@ void TXRStream::SetIdentity(const TXIdentity& identity) {
   identity_.Name = ShortName(identity.Name);
 }
 
+bool TXRStream::RewriteFileHeader(bool raise) {
+  XError().Clear();
+  bool ok = false;
+  if (CanWrite()) {
+    try {
+      WriteFileHeader();
+      ok = true;
+    } catch (const std::exception&) {
+    }
+  }
+  return XError().CheckFirstError(ok, errSave, raise);
+}
+
 bool TXRStream::CheckIdentity3(int32_t v1, int32_t v2, int32_t v3, bool raise) {
   XError().Clear();
   const int32_t* v = identity_.Values;

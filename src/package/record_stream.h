@@ -116,6 +116,9 @@ class TXRStream {
 
   // The identity the next file header written carries (Version 1).
   void SetIdentity(const TXIdentity& identity);
+  // Writes the file header again with the current identity; the chain
+  // behind it is untouched. Needs write access; failure: errSave.
+  bool RewriteFileHeader(bool raise);
   const TXIdentity& Identity() const { return identity_; }
   // True when open and the stored values 1-3 (1-5; 1-5 and name) equal the
   // arguments; otherwise errIdentity.

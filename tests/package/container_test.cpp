@@ -165,6 +165,19 @@ TEST_F(ContainerTest, IdentityIsStoredAndChecked) {
   other.Name = std::string(50, 'l');
   EXPECT_FALSE(r.CheckIdentity(other, false));
 
+  // The identity can be given after the header was written.
+  TXIdentity later;
+  later.Values[3] = 77;
+  w.SetIdentity(later);
+  ASSERT_TRUE(w.RewriteFileHeader(false));
+  ASSERT_TRUE(w.AddGroupByName("H", "", false, nullptr));
+  test::TOpened rewritten(s.Bytes());
+  ASSERT_TRUE(rewritten.ok);
+  EXPECT_EQ(rewritten.c.Identity(), later);
+  EXPECT_EQ(rewritten.c.Groups.Count(), 2u);
+  EXPECT_FALSE(r.RewriteFileHeader(false));  // read-only
+  EXPECT_EQ(XError().GetCode(), errSave);
+
   // A header check that refuses closes the container with 11.
   TXQStream refusing;
   refusing.OnCheckHeader = [](TXRStream& c, bool& accept) { accept = c.CheckIdentity3(1, 2, 3, false); };
