@@ -6,6 +6,7 @@ packages=(
   libgtest-dev googletest zlib1g-dev libpng-dev libjpeg-dev
   g++-mingw-w64-x86-64 libz-mingw-w64-dev
   wine wine64 xvfb xauth
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

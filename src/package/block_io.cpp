@@ -1,0 +1,144 @@
+#include "package/block_io.h"
+
+#include <exception>
+
+#include "core/error.h"
+#include "package/compression.h"
+#include "package/crc32.h"
+#include "package/stream_at.h"
+#include "package/sub_stream.h"
+
+namespace xs {
+
+namespace {
+
+// Passes writes to a destination and keeps the CRC32 of what went through,
+// so a block streamed to disk need not be read back to be verified.
+class TChecksumWriter : public TStream {
+ public:
+  explicit TChecksumWriter(TStream& destination) : destination_(destination) {}
+  int64_t Read(void*, int64_t) override { throw EStreamError("write-only stream"); }
+  int64_t Write(const void* buffer, int64_t count) override {
+    int64_t n = destination_.Write(buffer, count);
+    if (n > 0) crc_ = CRC32Update(crc_, buffer, n);
+    return n;
+  }
+  int64_t Seek(int64_t offset, SeekOrigin origin) override { return destination_.Seek(offset, origin); }
+  uint32_t Checksum() const { return crc_; }
+
+ private:
+  TStream& destination_;
+  uint32_t crc_ = 0;
+};
+
+// The common frame: run body, finish progress, record code on failure.
+template <class Body>
+bool Guarded(int code, bool raise, TXProgressItem* progress, Body body) {
+  bool ok = false;
+  try {
+    body();
+    ok = true;
+  } catch (const std::exception&) {
+  }
+  PxFinish(progress);
+  return XError().CheckError(ok, code, raise);
+}
+
+}  // namespace
+
+bool WriteBlock(TStream& stream, int64_t& start, int64_t& stored, bool raise, TXProgressItem* progress,
+                int level_index, int64_t count, const void* buffer) {
+  return Guarded(errSave, raise, progress, [&] {
+    start = stream.Position();
+    if (level_index != 0) {
+      TXCompressionStream z(stream, level_index);
+      z.Compress(buffer, count, progress);
+      z.Finish();
+    } else {
+      stream.WriteBuffer(buffer, count);
+    }
+    stored = stream.Position() - start;
+  });
+}
+
+bool WriteBlockFromStream(TStream& stream, int64_t& start, int64_t& stored, bool raise,
+                          TXProgressItem* progress, int level_index, int64_t count, int64_t offset,
+                          TStream& source) {
+  return Guarded(errSave, raise, progress, [&] {
+    start = stream.Position();
+    stored = 0;
+    if (count <= 0) return;
+    SeekExactly(source, offset);
+    if (level_index != 0) {
+      TXCompressionStream z(stream, level_index);
+      z.CompressFrom(source, progress, count);
+      z.Finish();
+    } else {
+      stream.CopyFrom(source, count);
+    }
+    stored = stream.Position() - start;
+  });
+}
+
+bool WriteBufferWithCRC(TStream& stream, int64_t& start, int64_t& stored, uint32_t& checksum, bool raise,
+                        TXProgressItem* progress, int level_index, int64_t count, const void* buffer) {
+  checksum = CRC32Update(0, buffer, count);
+  return WriteBlock(stream, start, stored, raise, progress, level_index, count, buffer);
+}
+
+bool WriteStreamWithCRC(TStream& stream, int64_t& start, int64_t& stored, uint32_t& checksum, bool raise,
+                        TXProgressItem* progress, int level_index, int64_t count, int64_t offset,
+                        TStream& source) {
+  checksum = 0;
+  if (count > 0 && !CRC32StreamRange(source, checksum, false, count, offset)) {
+    PxFinish(progress);
+    return XError().CheckError(false, errSave, raise);
+  }
+  return WriteBlockFromStream(stream, start, stored, raise, progress, level_index, count, offset, source);
+}
+
+bool ReadBlock(TStream& stream, void* buffer, bool compressed, bool raise, TXProgressItem* progress,
+               int64_t count, int64_t offset) {
+  return Guarded(errLoad, raise, progress, [&] {
+    SeekExactly(stream, offset);
+    if (count <= 0) return;
+    if (compressed) {
+      TXDecompressionStream z(stream);
+      if (z.Decompress(buffer, count, progress) != count) throw EStreamError("block ended early");
+    } else {
+      stream.ReadBuffer(buffer, count);
+    }
+  });
+}
+
+bool ReadBlockToStream(TStream& stream, TStream& destination, bool compressed, bool raise,
+                       TXProgressItem* progress, int64_t count, int64_t offset) {
+  return Guarded(errLoad, raise, progress, [&] {
+    destination.SetPosition(0);
+    if (count <= 0) return;
+    int64_t end = 0;
+    if (offset < 0 || !CheckedAdd(offset, count, end) || end > stream.Size())
+      throw EStreamError("block lies beyond the end of the stream");
+    TXSubStream window(stream, count, offset);
+    SeekExactly(window, 0);
+    if (compressed)
+      TXDecompressionStream(window).DecompressTo(destination, progress, count);
+    else
+      destination.CopyFrom(window, count);
+  });
+}
+
+bool ReadBufferWithCRC(TStream& stream, void* buffer, bool compressed, bool raise, TXProgressItem* progress,
+                       int64_t count, int64_t offset, uint32_t expected) {
+  return ReadBlock(stream, buffer, compressed, raise, progress, count, offset) &&
+         VerifyCRC32Buffer(buffer, count, expected, raise);
+}
+
+bool ReadStreamWithCRC(TStream& stream, TStream& destination, bool compressed, bool raise,
+                       TXProgressItem* progress, int64_t count, int64_t offset, uint32_t expected) {
+  TChecksumWriter tee(destination);
+  return ReadBlockToStream(stream, tee, compressed, raise, progress, count, offset) &&
+         VerifyCRC32(tee.Checksum(), expected, raise);
+}
+
+}  // namespace xs
