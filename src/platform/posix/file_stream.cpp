@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/posix/native_path.h"
+
 namespace xs {
 
 EFOpenError::EFOpenError(const std::string& file_name, int system_code)
@@ -15,7 +17,12 @@ TFileStream::TFileStream(const std::string& file_name, FileMode mode) : file_nam
   int flags = mode == FileMode::Create ? O_RDWR | O_CREAT | O_TRUNC
               : mode == FileMode::OpenRead ? O_RDONLY
                                            : O_RDWR;
-  int fd = ::open(file_name.c_str(), flags | O_CLOEXEC, 0644);
+  std::string path = NativePath(file_name);
+  // Read-only files stay unwritable for root too, as on Windows.
+  struct stat st;
+  if (mode != FileMode::OpenRead && ::stat(path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
+    throw EFOpenError(file_name, EACCES);
+  int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
   if (fd < 0) throw EFOpenError(file_name, errno);
   if (mode == FileMode::OpenReadWrite && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     int code = errno;
@@ -65,7 +72,7 @@ void TFileStream::SetSize(int64_t size) {
 
 bool FileExists(const std::string& file_name) {
   struct stat st;
-  return ::stat(file_name.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  return ::stat(NativePath(file_name).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 }  // namespace xs

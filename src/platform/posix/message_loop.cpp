@@ -1,10 +1,14 @@
-// A single-threaded stand-in for the window timers of the user-interface
-// thread: the loop sleeps until the next timer is due and runs it.
+// A single-threaded stand-in for the message loop of the user-interface
+// thread: posted messages run first, then the loop sleeps until the next
+// timer is due and runs it.
 #include "platform/message_loop.h"
 
 #include <chrono>
+#include <deque>
 #include <map>
 #include <thread>
+
+#include "platform/posix/window_table.h"
 
 namespace xs {
 
@@ -19,6 +23,7 @@ struct Timer {
 
 struct LoopState {
   std::map<TimerId, Timer> timers;
+  std::deque<std::function<void()>> posted;
   TimerId next_id = 1;
   bool quit = false;
 };
@@ -42,7 +47,21 @@ bool FireDue(Clock::time_point now) {
   callback();
   return true;
 }
+
+// Runs the posted tasks queued before the call; false when there were none.
+bool RunPosted() {
+  auto& posted = State().posted;
+  size_t count = posted.size();
+  for (size_t i = 0; i < count && !State().quit; ++i) {
+    std::function<void()> task = std::move(posted.front());
+    posted.pop_front();
+    task();
+  }
+  return count > 0;
+}
 }  // namespace
+
+void PostToMessageLoop(std::function<void()> task) { State().posted.push_back(std::move(task)); }
 
 TimerId StartWindowTimer(uint32_t interval_ms, std::function<void()> callback) {
   if (!callback) return 0;
@@ -58,6 +77,7 @@ void KillWindowTimer(TimerId id) { State().timers.erase(id); }
 void RunMessageLoop() {
   LoopState& s = State();
   while (!s.quit) {
+    if (RunPosted()) continue;
     if (s.timers.empty()) break;  // nothing could ever wake us
     Clock::time_point next = Clock::time_point::max();
     for (auto& [id, t] : s.timers) next = std::min(next, t.due);
@@ -70,6 +90,7 @@ void RunMessageLoop() {
 void QuitMessageLoop() { State().quit = true; }
 
 bool ProcessMessages() {
+  RunPosted();
   Clock::time_point now = Clock::now();
   while (!State().quit && FireDue(now)) {
   }

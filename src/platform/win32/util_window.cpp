@@ -49,6 +49,11 @@ void DeallocateHWnd(WindowHandle handle) {
   delete proc;
 }
 
+bool SetWindowCaption(WindowHandle wnd, const std::string& caption) {
+  return IsWindow(reinterpret_cast<HWND>(wnd)) &&
+         DefWindowProcA(reinterpret_cast<HWND>(wnd), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+}
+
 intptr_t DefaultWindowProc(WindowHandle wnd, const TMessage& m) {
   return DefWindowProcA(reinterpret_cast<HWND>(wnd), m.Msg, m.WParam, m.LParam);
 }

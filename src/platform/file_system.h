@@ -1,0 +1,95 @@
+// Files and folders: attributes, times, copy, move, delete, folders and
+// wildcard searches. Every function but FolderExists sets the error number
+// (system_error.h).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace xs {
+
+// The separator the system writes. Every function here accepts "\" on all
+// platforms, and "/" too on POSIX.
+#ifdef _WIN32
+inline constexpr char kPathDelim = '\\';
+#else
+inline constexpr char kPathDelim = '/';
+#endif
+inline bool IsPathDelimiter(char c) { return c == '\\' || c == kPathDelim; }
+
+// File attributes, with the system's bit values. The POSIX emulation knows
+// faReadOnly (the owner may not write, honoured even for root), faHidden
+// (a name starting with "."), faDirectory and faArchive (every file).
+enum : uint32_t {
+  faReadOnly = 0x1,
+  faHidden = 0x2,
+  faSystem = 0x4,
+  faDirectory = 0x10,
+  faArchive = 0x20,
+  faNormal = 0x80,
+};
+inline constexpr uint32_t faInvalid = 0xFFFFFFFF;
+
+// On success returns the attributes of the file or folder. On failure
+// returns faInvalid.
+uint32_t GetFileAttr(const std::string& name);
+// On success the file has exactly these attributes (faNormal alone clears
+// them all). On failure returns false.
+bool SetFileAttr(const std::string& name, uint32_t attributes);
+// True when name is an existing folder.
+bool FolderExists(const std::string& name);
+
+// File times count 100-nanosecond steps since 1 January 1601, UTC.
+// On success returns the last-write time of the file or folder. On failure
+// returns nullopt.
+std::optional<int64_t> GetFileWriteTime(const std::string& name);
+// On success the file's last-write time is time; its other times are kept.
+// On failure returns false.
+bool SetFileWriteTime(const std::string& name, int64_t time);
+// A file time as a local date-time: days since 30 December 1899 with the
+// time of day as fraction, in the system's time zone; and back.
+double FileTimeToLocalDateTime(int64_t time);
+int64_t LocalDateTimeToFileTime(double date_time);
+
+// On success dest is a copy of source with its attributes and last-write
+// time, replacing an existing dest unless fail_if_exists. On failure returns
+// false: source missing, dest existing with fail_if_exists, dest read-only.
+bool CopyFileTo(const std::string& source, const std::string& dest, bool fail_if_exists);
+// On success the file or folder source is now called dest (files may move
+// to another volume). On failure returns false, also when dest exists.
+bool MoveFileTo(const std::string& source, const std::string& dest);
+// On success the file is gone. On failure returns false: a missing file, a
+// read-only file, a folder.
+bool RemoveFile(const std::string& name);
+
+// On success the folder exists, newly made; its parent must exist. On
+// failure returns false, also when it existed already.
+bool CreateFolder(const std::string& name);
+// On success the folder exists, with every missing parent made. On failure
+// returns false; parents made before the failure stay.
+bool ForceFolders(const std::string& name);
+// On success the empty folder is gone. On failure returns false: a folder
+// that holds entries, a missing folder.
+bool RemoveFolder(const std::string& name);
+
+// One directory entry found by FindFiles.
+struct TSearchRec {
+  std::string Name;  // without folder
+  uint32_t Attr = 0;
+  int64_t Size = 0;
+  int64_t WriteTime = 0;
+};
+
+// Lists the entries of folder whose names match mask, with the system's
+// wildcard rules: "*" stands for any run of characters, "?" for one,
+// letters match in any case, and "*.*" matches every name, with or without
+// a dot. "." and ".." are listed when the mask matches them (they are not
+// in a drive's root). Files and folders of every attribute are listed.
+// On success returns true with the matches in found (none when nothing
+// matches or the mask is empty). On failure (the folder does not exist)
+// returns false and found is empty.
+bool FindFiles(const std::string& folder, const std::string& mask, std::vector<TSearchRec>& found);
+
+}  // namespace xs

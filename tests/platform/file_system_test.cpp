@@ -1,0 +1,184 @@
+#include "platform/file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "platform/file_stream.h"
+#include "platform/system_error.h"
+#include "platform_fixture.h"
+
+namespace xs {
+namespace {
+
+using FileSystem = PlatformTest;
+
+// 2001-02-03 04:05:06 UTC as a file time.
+constexpr int64_t kSomeTime = 126256515060000000;
+
+TEST_F(FileSystem, ReadOnlyFilesCanBeNeitherDeletedNorOverwrittenUntilCleared) {
+  std::string file = Scratch("ro.txt"), other = Scratch("other.txt");
+  ASSERT_TRUE(WriteTextFile(file, "locked"));
+  ASSERT_TRUE(WriteTextFile(other, "new content"));
+  ASSERT_TRUE(SetFileAttr(file, faReadOnly));
+  EXPECT_TRUE(GetFileAttr(file) & faReadOnly);
+  EXPECT_FALSE(GetFileAttr(file) & faDirectory);
+  if (ReadOnlyEnforced()) {
+    EXPECT_FALSE(RemoveFile(file));
+    EXPECT_EQ(LastSystemError(), kErrAccessDenied);
+    EXPECT_FALSE(CopyFileTo(other, file, false));
+    EXPECT_THROW(TFileStream(file, FileMode::Create), EFOpenError);
+    EXPECT_EQ(ReadTextFile(file), "locked");
+  }
+  ASSERT_TRUE(SetFileAttr(file, faNormal));
+  EXPECT_FALSE(GetFileAttr(file) & faReadOnly);
+  EXPECT_TRUE(RemoveFile(file));
+  EXPECT_FALSE(FileExists(file));
+}
+
+TEST_F(FileSystem, AttributesOfFoldersAndMissingFiles) {
+  EXPECT_TRUE(GetFileAttr(Scratch()) & faDirectory);
+  EXPECT_EQ(GetFileAttr(Scratch("missing")), faInvalid);
+  EXPECT_EQ(LastSystemError(), kErrFileNotFound);
+  EXPECT_FALSE(SetFileAttr(Scratch("missing"), faNormal));
+}
+
+TEST_F(FileSystem, WriteTimesRoundTripForFilesAndFolders) {
+  std::string file = Scratch("dated.txt");
+  ASSERT_TRUE(WriteTextFile(file, "x"));
+  ASSERT_TRUE(SetFileWriteTime(file, kSomeTime));
+  EXPECT_EQ(GetFileWriteTime(file), kSomeTime);
+  ASSERT_TRUE(SetFileWriteTime(Scratch(), kSomeTime + 10000000));
+  EXPECT_EQ(GetFileWriteTime(Scratch()), kSomeTime + 10000000);
+  EXPECT_FALSE(GetFileWriteTime(Scratch("missing")));
+  EXPECT_FALSE(SetFileWriteTime(Scratch("missing"), kSomeTime));
+}
+
+TEST_F(FileSystem, LocalDateTimesRoundTrip) {
+  double local = FileTimeToLocalDateTime(kSomeTime);
+  // 3 February 2001 is day 36925; the time zone moves it by less than a day.
+  EXPECT_NEAR(local, 36925.17, 1.0);
+  EXPECT_EQ(LocalDateTimeToFileTime(local), kSomeTime);
+  EXPECT_EQ(LocalDateTimeToFileTime(FileTimeToLocalDateTime(kSomeTime + 5000000)), kSomeTime + 5000000);
+}
+
+TEST_F(FileSystem, CopyKeepsContentTimeAndRespectsFailIfExists) {
+  std::string source = Scratch("source.bin"), dest = Scratch("dest.bin");
+  ASSERT_TRUE(WriteTextFile(source, std::string("binary\0data", 11)));
+  ASSERT_TRUE(SetFileWriteTime(source, kSomeTime));
+  ASSERT_TRUE(CopyFileTo(source, dest, true));
+  EXPECT_EQ(ReadTextFile(dest), std::string("binary\0data", 11));
+  EXPECT_EQ(GetFileWriteTime(dest), kSomeTime);
+  ASSERT_TRUE(WriteTextFile(source, "changed"));
+  EXPECT_FALSE(CopyFileTo(source, dest, true));
+  EXPECT_NE(LastSystemError(), 0);
+  EXPECT_EQ(ReadTextFile(dest), std::string("binary\0data", 11));
+  EXPECT_TRUE(CopyFileTo(source, dest, false));
+  EXPECT_EQ(ReadTextFile(dest), "changed");
+  EXPECT_FALSE(CopyFileTo(Scratch("missing"), Scratch("copy"), false));
+  EXPECT_EQ(LastSystemError(), kErrFileNotFound);
+}
+
+TEST_F(FileSystem, MoveRenamesFilesAndFoldersButNeverOverwrites) {
+  std::string a = Scratch("a.txt"), b = Scratch("b.txt");
+  ASSERT_TRUE(WriteTextFile(a, "A"));
+  ASSERT_TRUE(MoveFileTo(a, b));
+  EXPECT_FALSE(FileExists(a));
+  EXPECT_EQ(ReadTextFile(b), "A");
+  ASSERT_TRUE(WriteTextFile(a, "second"));
+  EXPECT_FALSE(MoveFileTo(a, b));
+  EXPECT_EQ(ReadTextFile(b), "A");
+  ASSERT_TRUE(CreateFolder(Scratch("dir")));
+  ASSERT_TRUE(MoveFileTo(Scratch("dir"), Scratch("dir2")));
+  EXPECT_TRUE(FolderExists(Scratch("dir2")));
+  EXPECT_FALSE(FolderExists(Scratch("dir")));
+}
+
+TEST_F(FileSystem, FoldersAreMadeWithParentsAndRemovedOnlyWhenEmpty) {
+  std::string deep = Scratch("one") + kPathDelim + "two" + kPathDelim + "three";
+  EXPECT_FALSE(CreateFolder(deep));  // its parent is missing
+  ASSERT_TRUE(ForceFolders(deep + kPathDelim));
+  EXPECT_TRUE(FolderExists(deep));
+  EXPECT_TRUE(ForceFolders(deep));  // existing is fine
+  EXPECT_FALSE(CreateFolder(deep));  // but not for CreateFolder
+  ASSERT_TRUE(WriteTextFile(deep + kPathDelim + "f.txt", "x"));
+  EXPECT_FALSE(RemoveFolder(deep));
+  EXPECT_EQ(LastSystemError(), kErrDirNotEmpty);
+  ASSERT_TRUE(RemoveFile(deep + kPathDelim + "f.txt"));
+  EXPECT_TRUE(RemoveFolder(deep));
+  EXPECT_FALSE(RemoveFolder(deep));
+  // A file in the way of a folder is a failure.
+  ASSERT_TRUE(WriteTextFile(Scratch("blocker"), "x"));
+  EXPECT_FALSE(ForceFolders(Scratch("blocker") + kPathDelim + "sub"));
+  EXPECT_FALSE(RemoveFile(Scratch("one")));  // folders are not files
+}
+
+TEST_F(FileSystem, BackslashesSeparateFoldersEverywhere) {
+  std::string folder = Scratch("back") + "\\slash";
+  ASSERT_TRUE(ForceFolders(folder));
+  ASSERT_TRUE(WriteTextFile(folder + "\\file.txt", "x"));
+  EXPECT_TRUE(FileExists(Scratch("back") + kPathDelim + "slash" + kPathDelim + "file.txt"));
+}
+
+std::set<std::string> Names(const std::string& folder, const std::string& mask) {
+  std::vector<TSearchRec> found;
+  EXPECT_TRUE(FindFiles(folder, mask, found)) << mask;
+  std::set<std::string> names;
+  for (const TSearchRec& r : found) names.insert(r.Name);
+  return names;
+}
+
+TEST_F(FileSystem, MasksFollowTheSystemsWildcardRules) {
+  for (const char* name : {"readme.txt", "NOTES.TXT", "abc", "axc", "abbc", "ac", "data.txt.bak", "noext"})
+    ASSERT_TRUE(WriteTextFile(Scratch(name), "x"));
+  ASSERT_TRUE(CreateFolder(Scratch("sub.dir")));
+  using S = std::set<std::string>;
+  struct Case {
+    const char* mask;
+    S expected;
+  };
+  const Case cases[] = {
+      {"*.txt", S{"readme.txt", "NOTES.TXT"}},
+      {"a?c", S{"abc", "axc"}},
+      {"A*C", S{"abc", "axc", "abbc", "ac"}},
+      {"*.bak", S{"data.txt.bak"}},
+      {"readme.txt", S{"readme.txt"}},
+      {"READ*", S{"readme.txt"}},
+      {"?b?c", S{"abbc"}},
+      {"*.dir", S{"sub.dir"}},
+      {"nothing*", S{}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Names(Scratch(), c.mask), c.expected) << c.mask;
+  // "*.*" and "*" take everything, names without a dot and "." and ".." too.
+  S all{".", "..", "readme.txt", "NOTES.TXT", "abc", "axc", "abbc", "ac", "data.txt.bak", "noext", "sub.dir"};
+  EXPECT_EQ(Names(Scratch(), "*.*"), all);
+  EXPECT_EQ(Names(Scratch(), "*"), all);
+  EXPECT_EQ(Names(Scratch(), ""), S{});
+}
+
+TEST_F(FileSystem, FoundEntriesCarryAttributesSizesAndTimes) {
+  ASSERT_TRUE(WriteTextFile(Scratch("five.bin"), "12345"));
+  ASSERT_TRUE(SetFileWriteTime(Scratch("five.bin"), kSomeTime));
+  ASSERT_TRUE(CreateFolder(Scratch("folder")));
+  std::vector<TSearchRec> found;
+  ASSERT_TRUE(FindFiles(Scratch(), "f*", found));
+  ASSERT_EQ(found.size(), 2u);
+  std::sort(found.begin(), found.end(), [](auto& a, auto& b) { return a.Name < b.Name; });
+  EXPECT_EQ(found[0].Name, "five.bin");
+  EXPECT_EQ(found[0].Size, 5);
+  EXPECT_EQ(found[0].WriteTime, kSomeTime);
+  EXPECT_FALSE(found[0].Attr & faDirectory);
+  EXPECT_EQ(found[1].Name, "folder");
+  EXPECT_TRUE(found[1].Attr & faDirectory);
+}
+
+TEST_F(FileSystem, SearchingAMissingFolderFails) {
+  std::vector<TSearchRec> found{TSearchRec{}};
+  EXPECT_FALSE(FindFiles(Scratch("missing"), "*.*", found));
+  EXPECT_EQ(LastSystemError(), kErrPathNotFound);
+  EXPECT_TRUE(found.empty());
+}
+
+}  // namespace
+}  // namespace xs
