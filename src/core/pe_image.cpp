@@ -108,12 +108,12 @@ std::optional<TPeFileVersion> PeFileVersion(TStream& file) {
     if (!ReadHeaders(file, h)) return std::nullopt;
     uint8_t magic[2];
     if (h.optional_size < 2 || !ReadAt(file, h.optional_pos, magic, 2)) return std::nullopt;
-    uint32_t dirs = U16(magic) == 0x10B ? 96 : U16(magic) == 0x20B ? 112 : 0;
+    uint32_t dirs = GetU16(magic) == 0x10B ? 96 : GetU16(magic) == 0x20B ? 112 : 0;
     uint8_t resource[8], count[4];
     if (dirs == 0 || dirs + 3 * 8 > h.optional_size || !ReadAt(file, h.optional_pos + dirs - 4, count, 4) ||
-        U32(count) < 3 || !ReadAt(file, h.optional_pos + dirs + 2 * 8, resource, 8))
+        GetU32(count) < 3 || !ReadAt(file, h.optional_pos + dirs + 2 * 8, resource, 8))
       return std::nullopt;
-    uint32_t base = U32(resource);
+    uint32_t base = GetU32(resource);
     if (base == 0) return std::nullopt;
 
     // Type 16 (version), name 1, then the first language: two subdirectories
@@ -126,7 +126,7 @@ std::optional<TPeFileVersion> PeFileVersion(TStream& file) {
     if (!language || (*language & kSubdirectory)) return std::nullopt;
     uint8_t leaf[8];
     if (!ReadRva(file, h, base + *language, leaf, sizeof leaf)) return std::nullopt;
-    uint32_t data = U32(leaf), size = U32(leaf + 4);
+    uint32_t data = GetU32(leaf), size = GetU32(leaf + 4);
 
     // The fixed part begins at 40: 6 bytes of header, 32 of key, 2 of padding.
     constexpr uint32_t kFixed = 40, kFixedSize = 52;
@@ -134,10 +134,10 @@ std::optional<TPeFileVersion> PeFileVersion(TStream& file) {
     if (size < kFixed + kFixedSize || !ReadRva(file, h, data, info, sizeof info)) return std::nullopt;
     static const char16_t kKey[] = u"VS_VERSION_INFO";
     for (size_t i = 0; i < 16; ++i)
-      if (U16(info + 6 + 2 * i) != static_cast<uint16_t>(kKey[i])) return std::nullopt;
-    if (U16(info) < kFixed + kFixedSize || U16(info + 2) < kFixedSize || U32(info + kFixed) != 0xFEEF04BD)
+      if (GetU16(info + 6 + 2 * i) != static_cast<uint16_t>(kKey[i])) return std::nullopt;
+    if (GetU16(info) < kFixed + kFixedSize || GetU16(info + 2) < kFixedSize || GetU32(info + kFixed) != 0xFEEF04BD)
       return std::nullopt;
-    uint32_t high = U32(info + kFixed + 8), low = U32(info + kFixed + 12);
+    uint32_t high = GetU32(info + kFixed + 8), low = GetU32(info + kFixed + 12);
     return TPeFileVersion{high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF};
   } catch (const EStreamError&) {
     return std::nullopt;

@@ -353,7 +353,9 @@ TEST_F(ContainerTest, CopyOfAPlaceholderGroupKeepsItsHeadersWithoutARecord) {
 class ContainerFileTest : public ContainerTest {
  protected:
   void TearDown() override { std::remove(name_.c_str()); }
-  std::string name_ = testing::TempDir() + "xs_container_test.bin";
+  // One file per test: ctest runs the tests of this fixture in parallel.
+  std::string name_ = testing::TempDir() + "xs_container_" +
+                      testing::UnitTest::GetInstance()->current_test_info()->name() + ".bin";
 
   void WriteFile(const Bytes& bytes) {
     TFileStream f(name_, FileMode::Create);
