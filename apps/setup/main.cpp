@@ -6,11 +6,13 @@
 #include "core/startup.h"
 #include "core/timer.h"
 #include "platform/command_line.h"
+#include "script/register.h"
 
 int main(int argc, char** argv) {
   using namespace xs;
   SetProcessArguments(argc, argv);
   InitializeProcess();
+  RegisterScriptClasses();
   Application().Title = "Setup";
   RunSettings().StartOffset = OwnPackageOffset();
 
@@ -21,5 +23,6 @@ int main(int argc, char** argv) {
 
   Application().Run();
   Application().DestroyComponents();
+  UnregisterScriptClasses();
   return 0;
 }

@@ -6,7 +6,8 @@
 namespace xs {
 
 // Clears the error object and registers the window messages the program
-// uses. Later steps (script classes, environment folders) hook in here.
+// uses. Later steps (environment folders) hook in here; the programs
+// register the script classes themselves (script/register.h).
 void InitializeProcess();
 
 // The message that asks a running application to show itself.
