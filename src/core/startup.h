@@ -6,7 +6,8 @@
 namespace xs {
 
 // Clears the error object and registers the window messages the program
-// uses. Later steps (script classes, environment folders) hook in here.
+// uses. The programs then read the environment folders with
+// InitializePathMacros (script/path_macros.h), which core cannot reach.
 void InitializeProcess();
 
 // The message that asks a running application to show itself.
