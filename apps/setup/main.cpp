@@ -6,11 +6,13 @@
 #include "core/startup.h"
 #include "core/timer.h"
 #include "platform/command_line.h"
+#include "script/path_macros.h"
 
 int main(int argc, char** argv) {
   using namespace xs;
   SetProcessArguments(argc, argv);
   InitializeProcess();
+  InitializePathMacros();
   Application().Title = "Setup";
   RunSettings().StartOffset = OwnPackageOffset();
 
