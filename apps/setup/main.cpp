@@ -6,6 +6,7 @@
 #include "core/startup.h"
 #include "core/timer.h"
 #include "platform/command_line.h"
+#include "script/path_macros.h"
 #include "script/register.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   SetProcessArguments(argc, argv);
   InitializeProcess();
   RegisterScriptClasses();
+  InitializePathMacros();
   Application().Title = "Setup";
   RunSettings().StartOffset = OwnPackageOffset();
 

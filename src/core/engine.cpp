@@ -2,8 +2,10 @@
 
 #include "core/application.h"
 #include "core/convert.h"
+#include "core/macro_expanders.h"
 #include "core/parameters.h"
 #include "core/settings.h"
+#include "core/text.h"
 #include "platform/admin.h"
 #include "platform/command_line.h"
 
@@ -14,6 +16,15 @@ void RunStep(TObject* sender, const TXHandledEvent& event, const std::function<v
   bool handled = false;
   if (event) event(sender, handled);
   if (!handled) step();
+}
+
+// The run's own macros, matched in exact case, from the run-wide settings.
+std::string ExpandRunMacros(const std::string& text) {
+  const TXRunSettings& s = RunSettings();
+  std::string r = ReplaceAll(text, "<install>", s.InstallFolder, false);
+  r = ReplaceAll(r, "<group>", s.GroupName, false);
+  r = ReplaceAll(r, "<old>", s.OldDataFolder, false);
+  return ReplaceAll(r, "<ui>", s.UninstallInfoFolder, false);
 }
 }  // namespace
 
@@ -77,6 +88,7 @@ void TXCustomInstallEngine::DoInit() {
 
 bool TXCustomInstallEngine::Execute() {
   return RunFramed([this] {
+    TXMacroExpanderRegistration run_macros(ExpandRunMacros);
     Init();
     Load();
     LoadLanguage();
@@ -86,6 +98,7 @@ bool TXCustomInstallEngine::Execute() {
 
 bool TXCustomUninstallEngine::Execute() {
   return RunFramed([this] {
+    TXMacroExpanderRegistration run_macros(ExpandRunMacros);
     Init();
     Load();
     LoadLanguage();

@@ -65,8 +65,9 @@ class TXCustomInstallEngine : public TXCustomUIEngine {
  public:
   using TXCustomUIEngine::TXCustomUIEngine;
 
-  // The install run: Init, Load, LoadLanguage, then the wizard. Any
-  // exception gives false; nothing is shown here.
+  // The install run: Init, Load, LoadLanguage, then the wizard. While it
+  // lasts, "<install>", "<group>", "<old>" and "<ui>" expand to the run-wide
+  // settings. Any exception gives false; nothing is shown here.
   bool Execute() override;
 
  protected:
@@ -77,6 +78,7 @@ class TXCustomUninstallEngine : public TXCustomUIEngine {
  public:
   using TXCustomUIEngine::TXCustomUIEngine;
 
+  // The uninstall run, with the run's macros expanding as in the install run.
   bool Execute() override;
 };
 

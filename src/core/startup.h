@@ -6,8 +6,9 @@
 namespace xs {
 
 // Clears the error object and registers the window messages the program
-// uses. Later steps (environment folders) hook in here; the programs
-// register the script classes themselves (script/register.h).
+// uses. The programs then register the script classes (script/register.h)
+// and read the environment folders with InitializePathMacros
+// (script/path_macros.h), which core cannot reach.
 void InitializeProcess();
 
 // The message that asks a running application to show itself.

@@ -5,6 +5,24 @@
 
 namespace xs {
 
+namespace {
+size_t NameStart(const std::string& file_name) {
+  size_t cut = file_name.size();
+  // A drive letter's colon ends the folder part too ("C:name").
+  while (cut > 0 && !IsPathDelimiter(file_name[cut - 1]) && !(cut == 2 && file_name[1] == ':')) --cut;
+  return cut;
+}
+}  // namespace
+
+std::string IncludeTrailingPathDelimiter(const std::string& name) {
+  if (name.empty() || IsPathDelimiter(name.back())) return name;
+  return name + kPathDelim;
+}
+
+std::string ExtractFilePath(const std::string& file_name) { return file_name.substr(0, NameStart(file_name)); }
+
+std::string ExtractFileName(const std::string& file_name) { return file_name.substr(NameStart(file_name)); }
+
 bool ForceFolders(const std::string& name) {
   std::string folder = name;
   while (folder.size() > 1 && IsPathDelimiter(folder.back())) folder.pop_back();

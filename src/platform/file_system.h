@@ -19,6 +19,14 @@ inline constexpr char kPathDelim = '/';
 #endif
 inline bool IsPathDelimiter(char c) { return c == '\\' || c == kPathDelim; }
 
+// The name with kPathDelim appended unless it ends with a delimiter already;
+// an empty name stays empty.
+std::string IncludeTrailingPathDelimiter(const std::string& name);
+// The folder part of a file name, with its trailing delimiter (empty when
+// the name has no folder), and the part after it.
+std::string ExtractFilePath(const std::string& file_name);
+std::string ExtractFileName(const std::string& file_name);
+
 // File attributes, with the system's bit values. The POSIX emulation knows
 // faReadOnly (the owner may not write, honoured even for root), faHidden
 // (a name starting with "."), faDirectory and faArchive (every file).

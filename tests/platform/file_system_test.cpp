@@ -14,6 +14,28 @@ namespace {
 
 using FileSystem = PlatformTest;
 
+TEST(PathNames, FolderAndNamePartsAndTheTrailingDelimiter) {
+  const std::string d(1, kPathDelim);
+  const struct {
+    std::string name, path, file;
+  } cases[] = {
+      {"C:\\Setup\\setup.exe", "C:\\Setup\\", "setup.exe"},
+      {"C:setup.exe", "C:", "setup.exe"},
+      {"setup.exe", "", "setup.exe"},
+      {"C:\\Setup\\", "C:\\Setup\\", ""},
+      {"", "", ""},
+      {"a" + d + "b:c", "a" + d, "b:c"},  // only a drive letter's colon ends the folder
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ExtractFilePath(c.name), c.path) << c.name;
+    EXPECT_EQ(ExtractFileName(c.name), c.file) << c.name;
+  }
+  EXPECT_EQ(IncludeTrailingPathDelimiter("C:\\Dir"), "C:\\Dir" + d);
+  EXPECT_EQ(IncludeTrailingPathDelimiter("C:\\Dir\\"), "C:\\Dir\\");
+  EXPECT_EQ(IncludeTrailingPathDelimiter("dir" + d), "dir" + d);
+  EXPECT_EQ(IncludeTrailingPathDelimiter(""), "");
+}
+
 // 2001-02-03 04:05:06 UTC as a file time.
 constexpr int64_t kSomeTime = 126256515060000000;
 
