@@ -38,10 +38,19 @@ class Parser {
   }
 
  private:
-  [[noreturn]] void Fail(const std::string& message) const {
+  [[noreturn]] void Fail(const std::string& message) { throw EParserError(Line(), message); }
+
+  // The 1-based line of the position; the count moves forward with it.
+  int Line() {
     size_t end = std::min(pos_, s_.size());
-    int line = 1 + static_cast<int>(std::count(s_.begin(), s_.begin() + static_cast<ptrdiff_t>(end), '\n'));
-    throw EParserError(line, message);
+    if (end < counted_) {
+      counted_ = 0;
+      line_ = 1;
+    }
+    line_ += static_cast<int>(std::count(s_.begin() + static_cast<ptrdiff_t>(counted_),
+                                         s_.begin() + static_cast<ptrdiff_t>(end), '\n'));
+    counted_ = end;
+    return line_;
   }
 
   bool AtEnd() const { return pos_ >= s_.size(); }
@@ -122,6 +131,7 @@ class Parser {
 
   TTextProperty Property(int depth) {
     TTextProperty property;
+    property.line = Line();
     property.path = DottedName();
     Expect('=');
     SkipBlanks();
@@ -361,6 +371,8 @@ class Parser {
 
   std::string_view s_;
   size_t pos_ = 0;
+  size_t counted_ = 0;  // Line() has counted the line ends before this
+  int line_ = 1;
 };
 
 }  // namespace

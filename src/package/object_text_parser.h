@@ -51,6 +51,7 @@ struct TTextValue {
 };
 
 struct TTextProperty {
+  int line = 0;      // 1-based, where the property starts
   std::string path;  // dotted, as written
   TTextValue value;
 };

@@ -6,6 +6,8 @@
 
 #include "core/progress.h"
 #include "platform/file_stream.h"
+#include "platform/file_system.h"
+#include "platform/file_version.h"
 
 namespace xs {
 namespace {
@@ -22,13 +24,18 @@ std::string LowerCaseExtension(const std::string& file_name) {
   return ext;
 }
 
-TXFileFacts ReadFileSize(const std::string& file_name) {
+TXFileFacts ReadFileFacts(const std::string& file_name) {
   TXFileFacts facts;
   try {
     TFileStream file(file_name, FileMode::OpenRead);
     facts.Size = file.Size();
   } catch (const EStreamError&) {
   }
+  if (std::optional<TPeFileVersion> v = ReadFileVersion(file_name)) {
+    uint32_t parts[4] = {v->Major, v->Minor, v->Release, v->Build};
+    for (int i = 0; i < 4; ++i) facts.Version[i] = static_cast<uint16_t>(parts[i]);
+  }
+  if (std::optional<int64_t> time = GetFileWriteTime(file_name)) facts.TimeStamp = FileTimeToLocalDateTime(*time);
   return facts;
 }
 
@@ -244,7 +251,7 @@ void TXSizeStreamObject::ScaleToScreen(int pixels_per_inch) {
 }
 
 std::function<TXFileFacts(const std::string& file_name)>& FileFactsReader() {
-  static std::function<TXFileFacts(const std::string&)> reader = ReadFileSize;
+  static std::function<TXFileFacts(const std::string&)> reader = ReadFileFacts;
   return reader;
 }
 

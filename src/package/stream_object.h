@@ -110,8 +110,8 @@ struct TXFileFacts {
   int64_t Size = -1;         // -1: the file cannot be opened
   TDateTime TimeStamp = 0;   // the modification time; 0: unknown
 };
-// The reader ReadFileInfo uses. It starts out learning only the size; the
-// platform layer puts in one that also reads version resources and times.
+// The reader ReadFileInfo uses: the platform's file size, version resource
+// and modification time. Tests may put in another.
 std::function<TXFileFacts(const std::string& file_name)>& FileFactsReader();
 
 }  // namespace xs
