@@ -5,8 +5,8 @@
 
 namespace xs {
 
-// Clears the error object and registers the window messages the program
-// uses. Later steps (script classes, environment folders) hook in here.
+// Clears the error object, registers the classes the filers read by name
+// and the window messages the program uses. Later steps (script classes, environment folders) hook in here.
 void InitializeProcess();
 
 // The message that asks a running application to show itself.
