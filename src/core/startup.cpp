@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "core/pe_image.h"
+#include "package/data_index.h"
 #include "platform/command_line.h"
 #include "platform/file_stream.h"
 #include "platform/util_window.h"
@@ -14,6 +15,7 @@ uint32_t activate_message = 0;
 
 void InitializeProcess() {
   XError().Clear();
+  RegisterDataIndexClasses();
   RegisterWindowMessageName("TaskbarCreated");
   activate_message = RegisterWindowMessageName("QVMActivateApplication");
 }

@@ -5,10 +5,10 @@
 
 namespace xs {
 
-// Clears the error object and registers the window messages the program
-// uses. The programs then register the script classes (script/register.h)
-// and read the environment folders with InitializePathMacros
-// (script/path_macros.h), which core cannot reach.
+// Clears the error object, registers the classes the filers read by name
+// and the window messages the program uses. The programs then register the
+// script classes (script/register.h) and read the environment folders with
+// InitializePathMacros (script/path_macros.h).
 void InitializeProcess();
 
 // The message that asks a running application to show itself.

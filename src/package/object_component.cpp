@@ -227,4 +227,15 @@ bool WriteObjectToStream(TPersistent& object, TStream& dest, bool as_text, bool 
 
 std::string ObjectToText(TComponent& component) { return WriteObjectText(component, component.Name); }
 
+std::unique_ptr<TComponent> ComponentFromText(const std::string& text) {
+  TTextObject parsed = ParseObjectText(text);
+  const TClass* cls = FindObjectClass(parsed.class_name);
+  std::unique_ptr<TPersistent> object = cls ? cls->Create() : nullptr;
+  if (!dynamic_cast<TComponent*>(object.get())) throw Exception("not a component class: " + parsed.class_name);
+  std::unique_ptr<TComponent> component(static_cast<TComponent*>(object.release()));
+  ApplyObjectText(parsed, *component);
+  component->Name = parsed.name;
+  return component;
+}
+
 }  // namespace xs

@@ -119,5 +119,9 @@ bool WriteObjectToStream(TPersistent& object, TStream& dest, bool as_text, bool 
                          TXProgressItem* progress);
 // The object text of a component itself, named by its Name. Raises on failure.
 std::string ObjectToText(TComponent& component);
+// The component such a text describes: of the registered class its class
+// line names, with its name and properties. Raises on failure (a text that
+// does not parse, a class that is not a registered component class).
+std::unique_ptr<TComponent> ComponentFromText(const std::string& text);
 
 }  // namespace xs

@@ -66,8 +66,16 @@ XS_DEFINE_CLASS(TXStreamObject, TXChangeableObject,
 
 TMemoryStream& TXStreamObject::DataStream() {
   if (source_) {
-    std::unique_ptr<TStream> bytes = source_->Open();
-    memory_.LoadFromStream(*bytes);
+    // A source's stream may only go forward (an item inflated from a
+    // package), so it is read block by block to its end.
+    memory_.Clear();
+    try {
+      WriteTo(memory_);
+    } catch (...) {
+      memory_.Clear();
+      throw;
+    }
+    memory_.SetPosition(0);
     source_.reset();
   }
   return memory_;

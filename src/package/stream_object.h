@@ -23,9 +23,10 @@ class TXByteSource {
   virtual ~TXByteSource() = default;
   // Whether there are no bytes, known without reading them.
   virtual bool IsEmpty() const = 0;
-  // On success returns a stream over exactly the bytes, at position 0. On
-  // failure raises (EStreamError, or EXError after recording the cause on
-  // the error object).
+  // On success returns a stream over exactly the bytes, at position 0,
+  // which callers read front to back until Read gives 0 (it need not seek
+  // or know its size). On failure raises (EStreamError, or EXError after
+  // recording the cause on the error object); reading may raise likewise.
   virtual std::unique_ptr<TStream> Open() const = 0;
   // A source of the same bytes, for a copy of the stream object.
   virtual std::unique_ptr<TXByteSource> Clone() const = 0;
@@ -48,9 +49,12 @@ class TXStreamObject : public TXChangeableObject {
   // The bytes in memory; bytes held by a source are read into memory first
   // and the source is dropped (raises when the source cannot be read).
   TMemoryStream& DataStream();
-  // From now on the bytes are source's, read on demand.
+  // From now on the bytes are source's, read on demand; nullptr: no bytes,
+  // in memory.
   void SetSource(std::unique_ptr<TXByteSource> source);
   bool InMemory() const { return !source_; }
+  // The source the bytes are read from, or nullptr while they are in memory.
+  const TXByteSource* Source() const { return source_.get(); }
 
   // Empties DataClass, the bytes, FileName and Version; TimeStamp, Size and
   // Compressed become 0 and false.
