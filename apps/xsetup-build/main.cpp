@@ -1,7 +1,11 @@
 // xsetup-build: the command-line package builder.
+//   xsetup-build package SCRIPT -o OUT [--lang PACK]...
+//   xsetup-build lang WORDS -o PACK
+//   xsetup-build lang --decode PACK
 //   xsetup-build dump FILE [--start N]
 //   xsetup-build verify FILE [--start N]
-// Exit codes: 0 success, 1 a damaged or unreadable package, 2 bad arguments.
+// Exit codes: 0 success, 1 a failed build or a damaged or unreadable
+// package, 2 bad arguments.
 #include <charconv>
 #include <cstdio>
 #include <exception>
@@ -10,13 +14,20 @@
 #include <string>
 #include <vector>
 
+#include "build_commands.h"
 #include "inspect.h"
+#include "script/register.h"
 
 namespace {
 
 const char kUsage[] =
-    "usage: xsetup-build dump FILE [--start N]\n"
+    "usage: xsetup-build package SCRIPT -o OUT [--lang PACK]...\n"
+    "       xsetup-build lang WORDS -o PACK\n"
+    "       xsetup-build lang --decode PACK\n"
+    "       xsetup-build dump FILE [--start N]\n"
     "       xsetup-build verify FILE [--start N]\n"
+    "  package build an install package from a script and the files it names\n"
+    "  lang    compile a words file into a language pack, or print a pack's words\n"
     "  dump    print the package's groups, headers, items and object texts\n"
     "  verify  read every item of the package and check every checksum\n"
     "  --start N  the package starts N bytes into FILE (default 0)\n";
@@ -33,6 +44,37 @@ std::optional<int64_t> ParseOffset(const std::string& text) {
   return value;
 }
 
+// package and lang: one input, "-o OUT" and, for package, "--lang PACK"s.
+int RunBuild(const std::string& command, const std::vector<std::string>& args) {
+  std::optional<std::string> input, out;
+  std::vector<std::string> packs;
+  bool decode = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "-o" || (a == "--lang" && command == "package")) {
+      if (i + 1 >= args.size()) return UsageError(a + " needs a file");
+      if (a == "-o") out = args[++i];
+      else packs.push_back(args[++i]);
+    } else if (a == "--decode" && command == "lang") {
+      decode = true;
+    } else if (a.size() > 1 && a[0] == '-') {
+      return UsageError("unknown option '" + a + "'");
+    } else if (input) {
+      return UsageError("more than one input given");
+    } else {
+      input = a;
+    }
+  }
+  if (!input) return UsageError(command + " needs an input file");
+  if (decode) {
+    if (out) return UsageError("--decode prints the words; it takes no -o");
+    return xs::LangDecodeCommand(*input, std::cout, std::cerr);
+  }
+  if (!out) return UsageError(command + " needs -o OUT");
+  if (command == "lang") return xs::LangCommand(*input, *out, std::cerr);
+  return xs::PackageCommand(*input, *out, packs, std::cerr);
+}
+
 int Run(const std::vector<std::string>& args) {
   if (args.empty()) return UsageError("no command given");
   const std::string& command = args[0];
@@ -40,6 +82,7 @@ int Run(const std::vector<std::string>& args) {
     std::cout << kUsage;
     return 0;
   }
+  if (command == "package" || command == "lang") return RunBuild(command, args);
   if (command != "dump" && command != "verify") return UsageError("unknown command '" + command + "'");
   std::optional<std::string> file;
   int64_t start = 0;
@@ -64,6 +107,7 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  xs::RegisterScriptClasses();
   try {
     return Run(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const std::exception& e) {

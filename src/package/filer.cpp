@@ -122,6 +122,7 @@ bool TXRStreamFiler::SaveToStream(TStream& stream, TXProgressItem* progress, boo
   XError().Clear();
   TXQStream container;
   container.SetIdentity(Identity);
+  container.SetCompressionLevel(CompressionLevel);
   return Finish(errSave, raise, progress, [&] {
     bool ok = container.Open(omCreate | omWrite, &stream, false, PxBeginChild(progress, 20), StartOffset) &&
               SaveGroups(container, PxBeginChild(progress, 80));
@@ -146,6 +147,7 @@ bool TXRStreamFiler::SaveToExistingFile(const std::string& file_name, uint8_t mo
                                         bool raise) {
   XError().Clear();
   TXQStream container;
+  container.SetCompressionLevel(CompressionLevel);
   return Finish(errSave, raise, progress, [&] {
     std::unique_ptr<TFileStream> file = OpenFileStream(file_name, FileMode::OpenReadWrite);
     if (!file) return false;

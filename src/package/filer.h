@@ -98,6 +98,8 @@ class TXRStreamFiler : public TXFiler {
   // The identity containers are written with and must carry to be loaded;
   // an empty one (values 0, no name) accepts every container.
   TXIdentity Identity;
+  // The zlib level of the items written (TXRStream::SetCompressionLevel).
+  int CompressionLevel = 2;
 
   bool LoadFromStream(TStream& stream, TXProgressItem* progress, bool raise) override;
   bool SaveToStream(TStream& stream, TXProgressItem* progress, bool raise) override;

@@ -38,10 +38,10 @@ class Parser {
   }
 
  private:
-  [[noreturn]] void Fail(const std::string& message) { throw EParserError(Line(), message); }
+  [[noreturn]] void Fail(const std::string& message) const { throw EParserError(Line(), message); }
 
   // The 1-based line of the position; the count moves forward with it.
-  int Line() {
+  int Line() const {
     size_t end = std::min(pos_, s_.size());
     if (end < counted_) {
       counted_ = 0;
@@ -371,8 +371,8 @@ class Parser {
 
   std::string_view s_;
   size_t pos_ = 0;
-  size_t counted_ = 0;  // Line() has counted the line ends before this
-  int line_ = 1;
+  mutable size_t counted_ = 0;  // Line() has counted the line ends before this
+  mutable int line_ = 1;
 };
 
 }  // namespace

@@ -34,6 +34,9 @@ class TXUIFileItem : public TXUICustomFileItem {
   TXUIFileOptions Options = optfNone;
   std::string ProtectedRelease;
   TXStreamObject Data;  // the file's bytes and facts
+  // The index of the content's data item in the item's package header; 0
+  // when the package holds none. Not stored.
+  int32_t DataNumber = 0;
 
   // Also passes the flag on to Data, whose bytes it governs.
   void SetStoreData(bool store) override;

@@ -1,0 +1,24 @@
+// The commands that build: install packages and language packs.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace xs {
+
+// xsetup-build package SCRIPT -o OUT [--lang PACK]...: the install package
+// (a container at offset 0) with group "Languages" holding the packs in the
+// order given and group "Data" with the script, its items and the files'
+// contents. On a script error prints "SCRIPT:LINE: message", leaves no OUT
+// behind and returns 1.
+int PackageCommand(const std::string& script_file, const std::string& out_file,
+                   const std::vector<std::string>& packs, std::ostream& err);
+
+// xsetup-build lang WORDS -o PACK: compiles a plain words file into a
+// language pack of this program (identity 100, 111, 400, 0, 0, "Language").
+int LangCommand(const std::string& words_file, const std::string& out_file, std::ostream& err);
+// xsetup-build lang --decode PACK: prints the pack's plain words file.
+int LangDecodeCommand(const std::string& pack_file, std::ostream& out, std::ostream& err);
+
+}  // namespace xs
