@@ -15,6 +15,10 @@
 //   };
 //   LoadFileWith("doc.bin", FilerClass<TXMyFiler>, &doc, false, nullptr);
 //
+// A group with BindSources set leaves the stream object contents it loads
+// from a file in that file (TXPackageItemSource), to be read when they are
+// written out.
+//
 // Failures record errLoad (14) or errSave (15) on the error object unless a
 // more precise cause is recorded first: errFileMissing (25), errFileOpen (3,
 // with the system's error number as Extra and the message as Text), or

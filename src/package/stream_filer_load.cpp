@@ -1,6 +1,5 @@
 // Loading one filer group from a record container (see
 // stream_filer_group.h for the header layouts).
-#include <cstdlib>
 #include <memory>
 #include <type_traits>
 
@@ -14,6 +13,9 @@
 
 namespace xs {
 namespace {
+
+// Whether a stored id is id, deflated or not.
+bool SameID(int32_t stored, int32_t id) { return stored == id || stored == -id; }
 
 bool InList(const TStringList& list, const std::string& name) {
   for (const std::string& line : list.Items())
@@ -103,7 +105,7 @@ TPersistent* TXRStreamFilerGroup::ReadElement(TMemoryStream& text, int32_t text_
     return item;
   }
   std::unique_ptr<TPersistent> object;
-  if (std::abs(text_id) == -idComponentText) {
+  if (SameID(text_id, idComponentText)) {
     object = ComponentFromText(std::string(text.Bytes().begin(), text.Bytes().end()));
   } else {
     object = ReadObjectFromStream(text, nullptr, false);
@@ -144,7 +146,7 @@ bool TXRStreamFilerGroup::LoadIndexedData(TXRStream& container, int header_index
     // A header written without an index (its slot empty) has no data; an
     // index that is there but cannot be read is damage.
     bool has_index = header->Loaded && index_item < header->Count && header->Items.size() == header->Count &&
-                     std::abs(header->Items[index_item].ID) == -idDataIndex;
+                     SameID(header->Items[index_item].ID, idDataIndex);
     if (has_index) {
       TMemoryStream text;
       if (!container.ReadItemChecked(Name, idDataIndex, false, nullptr, text, index_item, header_index)) return false;
