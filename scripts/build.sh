@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything (Linux tools and the Windows programs) and runs setup.exe
-# under Wine.
+# Builds everything (Linux tools and the Windows programs), builds the
+# example installer (examples/hello) with the Linux builder and runs it under
+# Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -9,11 +10,22 @@ cmake --build --preset native
 cmake --preset windows
 cmake --build --preset windows
 
+ex=build/windows/examples
+tool=build/native/apps/xsetup-build/xsetup-build
+out=build/example
+mkdir -p "$out"
+for lang in de fr; do "$tool" lang "src/lang/words/$lang.words" -o "$out/$lang.xlg"; done
+"$tool" package "$ex/hello.xss" -o "$out/hello.pkg" --lang "$out/de.xlg" --lang "$out/fr.xlg"
+"$tool" verify "$out/hello.pkg"
+# A ready installer: the package appended to setup.exe.
+cat build/windows/apps/setup/setup.exe "$out/hello.pkg" >"$out/setup.exe"
+echo "example installer: $out/setup.exe"
+
 env_dir="$PWD/build/run-wine"
 tests/wine/wine-env.sh start "$env_dir"
 trap 'tests/wine/wine-env.sh stop "$env_dir"' EXIT
 set +e
-tests/wine/wine-run.sh "$env_dir" build/windows/apps/setup/setup.exe "$@"
+tests/wine/wine-run.sh "$env_dir" "$out/setup.exe" "$@"
 rc=$?
 set -e
 echo "setup.exe exited with code $rc"
