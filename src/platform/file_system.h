@@ -17,7 +17,8 @@ inline constexpr char kPathDelim = '\\';
 #else
 inline constexpr char kPathDelim = '/';
 #endif
-inline bool IsPathDelimiter(char c) { return c == '\\' || c == kPathDelim; }
+// Both, on every side: the system's file functions accept either.
+inline bool IsPathDelimiter(char c) { return c == '\\' || c == '/'; }
 
 // The name with kPathDelim appended unless it ends with a delimiter already;
 // an empty name stays empty.
