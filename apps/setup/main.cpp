@@ -5,6 +5,7 @@
 #include "core/settings.h"
 #include "core/startup.h"
 #include "core/timer.h"
+#include "lang/data_module.h"
 #include "platform/command_line.h"
 #include "script/path_macros.h"
 #include "script/register.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
   Application().ShowMainForm = false;
   auto* engine = new TXInstallEngine(&Application());
   engine->optStandalone = true;
+  auto* data = new TData(&Application());
+  StartLanguages(*data);
   StartTimer(50, [engine](TObject* sender) { engine->StartRun(sender); });
 
   Application().Run();

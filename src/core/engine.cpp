@@ -5,6 +5,8 @@
 #include "core/macro_expanders.h"
 #include "core/parameters.h"
 #include "core/settings.h"
+#include "lang/language.h"
+#include "lang/lg_wizard.h"
 #include "core/text.h"
 #include "platform/admin.h"
 #include "platform/command_line.h"
@@ -59,7 +61,12 @@ void TXCustomUIEngine::Load() {
   RunStep(this, OnLoaded, [this] { DoLoaded(); });
 }
 
-void TXCustomUIEngine::LoadLanguage() { RunStep(this, OnLoadLanguage, [this] { DoLoadLanguage(); }); }
+void TXCustomUIEngine::LoadLanguage() {
+  RunStep(this, OnLoadLanguage, [this] { DoLoadLanguage(); });
+  // The language and start dialogs write their choice into the run-wide id;
+  // without a dialog it is "/lg:".
+  if (ActiveLg().ActiveLangID() != RunSettings().CurrentLgID) LgWizard().SelectLanguageByID(RunSettings().CurrentLgID);
+}
 
 void TXCustomUIEngine::ReportProgress(TXUISection section, int position, const std::string& text) {
   if (OnProgress) OnProgress(this, section, position, text);
@@ -89,9 +96,11 @@ void TXCustomInstallEngine::DoInit() {
 bool TXCustomInstallEngine::Execute() {
   return RunFramed([this] {
     TXMacroExpanderRegistration run_macros(ExpandRunMacros);
+    TXLanguageState language(LgWizard());
     Init();
     Load();
     LoadLanguage();
+    Package.Script.SplitSections();
     return true;
   });
 }
@@ -99,6 +108,7 @@ bool TXCustomInstallEngine::Execute() {
 bool TXCustomUninstallEngine::Execute() {
   return RunFramed([this] {
     TXMacroExpanderRegistration run_macros(ExpandRunMacros);
+    TXLanguageState language(LgWizard());
     Init();
     Load();
     LoadLanguage();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/command_component.h"
+#include "core/install_filer.h"
 #include "core/script_types.h"
 #include "core/timer.h"
 
@@ -35,7 +36,8 @@ class TXCustomUIEngine : public TXHandleComponent {
   void Init();
   // OnLoad or DoLoad, then OnLoaded or DoLoaded.
   void Load();
-  // OnLoadLanguage or DoLoadLanguage.
+  // OnLoadLanguage or DoLoadLanguage; then the offered pack of the run-wide
+  // language id becomes active when another one is.
   void LoadLanguage();
   void ReportProgress(TXUISection section, int position, const std::string& text);
   // The start timer's handler.
@@ -67,8 +69,12 @@ class TXCustomInstallEngine : public TXCustomUIEngine {
 
   // The install run: Init, Load, LoadLanguage, then the wizard. While it
   // lasts, "<install>", "<group>", "<old>" and "<ui>" expand to the run-wide
-  // settings. Any exception gives false; nothing is shown here.
+  // settings; the language state is restored afterwards, on every path out.
+  // Any exception gives false; nothing is shown here.
   bool Execute() override;
+
+  // The install script and the package's language packs.
+  TXPackageContents Package;
 
  protected:
   void DoInit() override;

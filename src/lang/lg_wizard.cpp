@@ -127,6 +127,22 @@ bool TXLgWizard::SelectLanguageByID(int id) {
   return SelectLanguage(index < 0 ? 0 : index);
 }
 
+TXLanguageState::TXLanguageState(TXLgWizard& wizard)
+    : wizard_(wizard), preferred_(PreferredLgID()), active_(ActiveLg().ActiveLangID()) {
+  offered_.Assign(wizard.OfferedIDs);
+}
+
+TXLanguageState::~TXLanguageState() {
+  try {
+    SetPreferredLgID(preferred_);
+    wizard_.OfferedIDs.Assign(offered_);
+    wizard_.RefreshLanguageList();
+    wizard_.SelectLanguageByID(active_);
+  } catch (const std::exception&) {
+    // A control that fails to refill keeps the language as it is.
+  }
+}
+
 TXLgWizard& LgWizard() {
   // Never destroyed: controls may leave it during static destruction.
   static TXLgWizard& wizard = *new TXLgWizard;

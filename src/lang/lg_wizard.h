@@ -60,6 +60,22 @@ class TXLgWizard {
   std::vector<TXLanguageControl*> controls_;
 };
 
+// Keeps a wizard's offered ids, the preferred language id and the active
+// language for its lifetime, and puts them back when it ends.
+class TXLanguageState {
+ public:
+  explicit TXLanguageState(TXLgWizard& wizard);
+  ~TXLanguageState();
+  TXLanguageState(const TXLanguageState&) = delete;
+  TXLanguageState& operator=(const TXLanguageState&) = delete;
+
+ private:
+  TXLgWizard& wizard_;
+  TXLocaleIDStringList offered_;
+  int preferred_;
+  int active_;
+};
+
 // The process-wide language wizard.
 TXLgWizard& LgWizard();
 

@@ -8,6 +8,7 @@
 
 #include "core/error.h"
 #include "lang/builtin_words.h"
+#include "lang/data_module.h"
 #include "lang/keys.h"
 #include "lang/language.h"
 #include "lang/language_events.h"
@@ -199,6 +200,23 @@ TEST_F(LgWizardTest, TheShippedPacksLoadAndSwitchTheLanguage) {
     EXPECT_EQ(ActiveLg().ActiveLangID(), p.id);
     EXPECT_EQ(ActiveLg().Translate(kLgNextButton).rfind(p.next, 0), 0u) << ActiveLg().Translate(kLgNextButton);
   }
+}
+
+}  // namespace
+}  // namespace xs
+
+namespace xs {
+namespace {
+
+TEST(DataModule, TheBuiltInPackMakesEnglishActive) {
+  RegisterDataIndexClasses();
+  TData data(nullptr);
+  EXPECT_FALSE(data.lgStream.Data.IsEmpty());
+  StartLanguages(data);
+  EXPECT_EQ(ActiveLg().ActiveLangID(), 9);
+  EXPECT_EQ(ActiveLg().Translate(kLgNextButton), "Next");
+  ASSERT_GE(LgWizard().AllPacks().Count(), 1);
+  EXPECT_EQ(LgWizard().AllPacks().GetItem(0)->LgName, "English");
 }
 
 }  // namespace
