@@ -56,8 +56,8 @@ double DigitFraction(int64_t n);
 // The whole number before the first "." plus the fraction of the digits
 // after it, both read as numbers with 0 for anything else; 0 when the text
 // has no ".". So "3.25" is 3.25, "3" is 0 and "1.05" is 1.5 (leading zeros
-// of the digits count for nothing), which is how packages written so far
-// have stored their numbers.
+// of the digits count for nothing). Installed applications read back what
+// earlier setups wrote by this rule, so it is kept as it stands.
 double DecimalTextValue(const std::string& text);
 
 }  // namespace xs

@@ -33,7 +33,6 @@ class ShellItems : public ScriptMachineTest {
   }
   void TearDown() override {
     RemoveTree(programs_ + group_);
-    for (const std::string& file : made_) RemoveFile(file);
     ScriptMachineTest::TearDown();
   }
   // A shortcut item for a link in this test's group.
@@ -51,7 +50,6 @@ class ShellItems : public ScriptMachineTest {
   }
 
   std::string group_, programs_, target_;
-  std::vector<std::string> made_;  // files outside the group to remove
 };
 
 TEST_F(ShellItems, GroupFolderIsMadeAndRecorded) {
@@ -221,14 +219,13 @@ TEST_F(ShellItems, ShortcutIcons) {
 }
 
 TEST_F(ShellItems, DesktopShortcutsFollowTheUsersChoice) {
-  auto item = std::make_unique<TXUIIconItem>();
-  item->FolderID = csidlDesktop;
+  // Desktop shortcuts name the desktop's FolderID; this one stays in the
+  // test's group, as Wine's desktop is the host user's home folder.
+  ASSERT_TRUE(MakeGroup());
+  auto item = Icon("Desktop.lnk");
   item->IsDesktop = true;
-  item->LinkName = group_ + ".lnk";
-  item->FileName = target_;
   item->SaveUndo = true;
-  std::string link = SpecialFolderPath(csidlDesktop, true) + kPathDelim + item->LinkName;
-  made_.push_back(link);
+  std::string link = programs_ + item->LinkName;
 
   RunSettings().CreateDesktopShortcut = false;
   std::unique_ptr<TXUICustomItem> undo;
@@ -241,6 +238,12 @@ TEST_F(ShellItems, DesktopShortcutsFollowTheUsersChoice) {
   EXPECT_TRUE(FileExists(link));
   ASSERT_TRUE(undo);
   EXPECT_EQ(static_cast<TXUIDelFileItem&>(*undo).FileName, link);
+
+  // Without IsDesktop the choice does not matter.
+  RunSettings().CreateDesktopShortcut = false;
+  auto plain = Icon("Plain.lnk");
+  ASSERT_TRUE(plain->Execute(undo));
+  EXPECT_TRUE(FileExists(programs_ + plain->LinkName));
 }
 
 TEST_F(ShellItems, ShortcutFailuresRecordTheLink) {
