@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/component.h"
+#include "platform/util_window.h"
 
 namespace xs {
 
@@ -12,6 +13,9 @@ class TApplication : public TComponent {
  public:
   std::string Title;
   bool ShowMainForm = true;
+  // The program's own application window, which messages meant for other
+  // programs' windows pass over; 0 while there is none.
+  WindowHandle Handle = 0;
 
   // Runs the message loop until Terminate is called.
   void Run();

@@ -17,16 +17,27 @@ class TXUICustomXIniItem : public TXUICustomItem {
   std::string ObjectName;
   std::string ObjectClass;
   std::string ValueName;
+
+  // Expands FileName and ValueName.
+  void ExpandMacros() override;
+  std::string GetDisplayText() const override { return FileName; }
 };
 
+// Object entries are carried, expanded and copied, but nothing is written
+// for them: Execute always fails, silently (no code), with no record.
 // Published: Value, Options.
 class TXUIXIniItem : public TXUICustomXIniItem {
   XS_DECLARE_CLASS(TXUIXIniItem)
  public:
   std::string Value;
   TXUIXIniOptions Options = optxNone;
+
+  // Also expands Value.
+  void ExpandMacros() override;
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
+// Nothing to delete, as nothing was written: Execute always succeeds.
 class TXUIDelXIniItem : public TXUICustomXIniItem {
   XS_DECLARE_CLASS(TXUIDelXIniItem)
 };
@@ -38,6 +49,12 @@ class TXUISysParametersItem : public TXUICustomItem {
   TXUISysParametersOptions Options = optsNone;
   uint32_t Action = 0;
   uint32_t uiParam = 0;
+
+  // Asks the system to apply Action with uiParam (ChangeSystemParameter),
+  // with the update-profile flag for optsUpdateIniFile or the send-change
+  // flag for optsSendChange. Always returns true, whatever the system
+  // answers; no record.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 // Published: ProfileType, SectionName, KeyName, Value, FileName.
@@ -49,6 +66,11 @@ class TXUISysProfilesItem : public TXUICustomItem {
   std::string KeyName;
   std::string Value;
   std::string FileName;
+
+  // Expands SectionName, KeyName, Value and FileName.
+  void ExpandMacros() override;
+  // WriteProfile: true when the profile was written; no record.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 // Published: WndClass, WndTitle, MsgName, WndMsg, Timeout, wParam, lParam,
@@ -65,6 +87,13 @@ class TXUIMessageItem : public TXUICustomItem {
   int32_t lParam = 0;
   TXUIMessageOptions Options = optmPost;
   bool Broadcast = false;
+
+  // The message number: MsgName registered with the system when given,
+  // else WndMsg.
+  uint32_t MessageNumber() const;
+  // SendToWindows with MessageNumber(). False, silently, only when the
+  // number is 0; no record.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 }  // namespace xs

@@ -210,7 +210,9 @@ namespace {
 
 TEST(DataModule, TheBuiltInPackMakesEnglishActive) {
   RegisterDataIndexClasses();
-  TData data(nullptr);
+  // The process-wide wizard keeps the pack's stream: the module lives on, as
+  // it does in the program.
+  static TData& data = *new TData(nullptr);
   EXPECT_FALSE(data.lgStream.Data.IsEmpty());
   StartLanguages(data);
   EXPECT_EQ(ActiveLg().ActiveLangID(), 9);

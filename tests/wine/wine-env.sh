@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Sets up and tears down the Wine environment of one test run.
+# Sets up and tears down the Wine environment of one test run. Shortcuts
+# the tests write stay in the prefix: the menu builder that would copy them
+# into the host's desktop menus is disabled.
 #   wine-env.sh start DIR   headless X server and a fresh private prefix in DIR
 #   wine-env.sh stop DIR    ends the prefix's wineserver and the X server
 set -u
 cmd=${1:?usage: wine-env.sh start|stop DIR}
 dir=${2:?usage: wine-env.sh start|stop DIR}
-export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEARCH=win64
 
 stop() {
   if [ -d "$WINEPREFIX" ]; then timeout 30 wineserver -k >/dev/null 2>&1; timeout 30 wineserver -w >/dev/null 2>&1; fi
