@@ -1,7 +1,6 @@
 #include "pe_builder.h"
 
-#include "core/stream.h"
-#include "platform/file_stream.h"
+#include "platform_fixture.h"
 
 namespace xs {
 
@@ -10,13 +9,7 @@ bool WriteVersionedFile(const std::string& name, uint32_t major, uint32_t minor,
   b.version_ms = (major & 0xFFFF) << 16 | (minor & 0xFFFF);
   b.version_ls = (release & 0xFFFF) << 16 | (build & 0xFFFF);
   std::vector<uint8_t> image = b.Build();
-  try {
-    TFileStream file(name, FileMode::Create);
-    file.WriteBuffer(image.data(), static_cast<int64_t>(image.size()));
-    return true;
-  } catch (const EStreamError&) {
-    return false;
-  }
+  return WriteTextFile(name, std::string(image.begin(), image.end()));
 }
 
 }  // namespace xs

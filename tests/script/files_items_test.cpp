@@ -68,6 +68,18 @@ class FilesItemTest : public FileItemsTest {
     return item.Execute(undo ? *undo : ignored);
   }
 
+  // Renames in src and its subfolders.
+  std::unique_ptr<TXUIRenameFilesItem> Renaming(const std::string& source_filter, const std::string& filter,
+                                                TXUIFileOptions options = optfNone) const {
+    auto item = std::make_unique<TXUIRenameFilesItem>();
+    item->FolderName = Scratch("src");
+    item->SourceFilter = source_filter;
+    item->Filter = filter;
+    item->Options = options;
+    item->IncludeSubFolders = true;
+    return item;
+  }
+
   using Names = std::vector<std::string>;
 };
 
@@ -152,13 +164,9 @@ TEST_F(FilesItemTest, DeletingByFilterKeepsFolders) {
 }
 
 TEST_F(FilesItemTest, RenamingGivesTheTargetMasksExtensions) {
-  TXUIRenameFilesItem item;
-  item.FolderName = Scratch("src");
-  item.SourceFilter = "*.txt;*.ocx";
-  item.Filter = "*.bak;*.old";
-  item.IncludeSubFolders = true;
+  auto item = Renaming("*.txt;*.ocx", "*.bak;*.old");
   std::unique_ptr<TXUICustomItem> undo;
-  EXPECT_TRUE(item.Execute(undo));
+  EXPECT_TRUE(item->Execute(undo));
   EXPECT_EQ(FilesIn(Scratch("src")),
             (Names{"a.dll", "b.old", "c.bak", "sub/d.dll", "sub/deeper/e.dll", "sub/f.bak"}));
   EXPECT_EQ(ReadTextFile(Path("src", "sub/f.bak")), "sub/f.txt");
@@ -166,32 +174,21 @@ TEST_F(FilesItemTest, RenamingGivesTheTargetMasksExtensions) {
   EXPECT_EQ(undo, nullptr);
 
   // A mask without extension takes the extension away.
-  item.SourceFilter = "a.dll";
-  item.Filter = "*";
-  item.IncludeSubFolders = false;
-  EXPECT_TRUE(item.Execute(undo));
+  item = Renaming("a.dll", "*");
+  EXPECT_TRUE(item->Execute(undo));
   EXPECT_TRUE(FileExists(Path("src", "a")));
 }
 
 TEST_F(FilesItemTest, RenamingFollowsTheReplacementRule) {
   MakeFile(Relative("src", "c.bak"), "", 0, "kept");
-  TXUIRenameFilesItem item;
-  item.FolderName = Scratch("src");
-  item.SourceFilter = "*.txt";
-  item.Filter = "*.bak";
-  item.Options = optfFailIfExists;
-  item.IncludeSubFolders = true;
   std::unique_ptr<TXUICustomItem> undo;
-  EXPECT_FALSE(item.Execute(undo));
+  EXPECT_FALSE(Renaming("*.txt", "*.bak", optfFailIfExists)->Execute(undo));
   EXPECT_EQ(ReadTextFile(Path("src", "c.bak")), "kept");
   EXPECT_TRUE(FileExists(Path("src", "c.txt")));
   EXPECT_TRUE(FileExists(Path("src", "sub/f.bak"))) << "the others are still renamed";
 
   // Masks that rename a file to its own name leave it alone.
-  item.SourceFilter = "*.dll";
-  item.Filter = "*.DLL";
-  item.Options = optfNone;
-  EXPECT_TRUE(item.Execute(undo));
+  EXPECT_TRUE(Renaming("*.dll", "*.DLL")->Execute(undo));
   std::vector<TSearchRec> found;
   FindFiles(Scratch("src"), "a.*", found);
   ASSERT_EQ(found.size(), 1u);
@@ -200,13 +197,8 @@ TEST_F(FilesItemTest, RenamingFollowsTheReplacementRule) {
 }
 
 TEST_F(FilesItemTest, TooFewTargetMasksRaiseBeforeAnythingIsRenamed) {
-  TXUIRenameFilesItem item;
-  item.FolderName = Scratch("src");
-  item.SourceFilter = "*.txt;*.dll";
-  item.Filter = "*.bak";
-  item.IncludeSubFolders = true;
   std::unique_ptr<TXUICustomItem> undo;
-  EXPECT_THROW(item.Execute(undo), Exception);
+  EXPECT_THROW(Renaming("*.txt;*.dll", "*.bak")->Execute(undo), Exception);
   EXPECT_TRUE(FileExists(Path("src", "c.txt")));
   EXPECT_TRUE(FileExists(Path("src", "sub/f.txt")));
 }
