@@ -44,4 +44,10 @@ int CompareText(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
+double DigitFraction(int64_t n) {
+  double f = static_cast<double>(n);
+  while (f >= 1) f /= 10;
+  return f;
+}
+
 }  // namespace xs

@@ -12,6 +12,13 @@ size_t NameStart(const std::string& file_name) {
   while (cut > 0 && !IsPathDelimiter(file_name[cut - 1]) && !(cut == 2 && file_name[1] == ':')) --cut;
   return cut;
 }
+
+// Where the extension's dot is, or the name's end when it has none.
+size_t ExtStart(const std::string& file_name) {
+  size_t dot = file_name.rfind('.');
+  if (dot == std::string::npos || dot < NameStart(file_name)) return file_name.size();
+  return dot;
+}
 }  // namespace
 
 std::string IncludeTrailingPathDelimiter(const std::string& name) {
@@ -22,6 +29,12 @@ std::string IncludeTrailingPathDelimiter(const std::string& name) {
 std::string ExtractFilePath(const std::string& file_name) { return file_name.substr(0, NameStart(file_name)); }
 
 std::string ExtractFileName(const std::string& file_name) { return file_name.substr(NameStart(file_name)); }
+
+std::string ExtractFileExt(const std::string& file_name) { return file_name.substr(ExtStart(file_name)); }
+
+std::string ChangeFileExt(const std::string& file_name, const std::string& ext) {
+  return file_name.substr(0, ExtStart(file_name)) + ext;
+}
 
 bool ForceFolders(const std::string& name) {
   std::string folder = name;

@@ -27,6 +27,11 @@ std::string IncludeTrailingPathDelimiter(const std::string& name);
 // the name has no folder), and the part after it.
 std::string ExtractFilePath(const std::string& file_name);
 std::string ExtractFileName(const std::string& file_name);
+// The extension of the file-name part with its dot ("" when it has none),
+// and the name with that extension replaced by ext (appended when it has
+// none; ext "" removes it).
+std::string ExtractFileExt(const std::string& file_name);
+std::string ChangeFileExt(const std::string& file_name, const std::string& ext);
 
 // File attributes, with the system's bit values. The POSIX emulation knows
 // faReadOnly (the owner may not write, honoured even for root), faHidden

@@ -1,14 +1,48 @@
 #include "script/file_items.h"
 
+#include "core/error.h"
+#include "platform/file_system.h"
+#include "script/file_actions.h"
+#include "script/item_factory.h"
+#include "script/overwrite.h"
+#include "script/path_macros.h"
+#include "script/run_program.h"
+
 namespace xs {
+
+namespace {
+void Expand(std::string& text) { text = ExpandPathMacros(text); }
+
+// The record that deletes the file an item wrote.
+void RecordWrittenFile(const TXUICustomItem& item, const std::string& file, std::unique_ptr<TXUICustomItem>& undo) {
+  if (item.SaveUndo) undo = AsUndoRecord(item, NewDelFileItem(eoIgnore, file));
+}
+}  // namespace
 
 XS_DEFINE_CLASS(TXUIFolderItem, TXUICustomItem,
     Prop("FolderName", &TXUIFolderItem::FolderName))
 
+void TXUIFolderItem::ExpandMacros() { Expand(FolderName); }
+
+bool TXUIFolderItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
+  XError().Clear();
+  if (!ForceFolders(FolderName)) {
+    XError().SetFirstError(errCreateFolder, 0, false, FolderName);
+    return false;
+  }
+  // Only FolderName itself: its parents may have been there before.
+  if (SaveUndo) undo = AsUndoRecord(*this, NewDelFolderItem(eoIgnore, FolderName));
+  return true;
+}
+
 XS_DEFINE_CLASS(TXUIDelFolderItem, TXUIFolderItem)
+
+bool TXUIDelFolderItem::Execute(std::unique_ptr<TXUICustomItem>&) { return RemoveFolder(FolderName); }
 
 XS_DEFINE_CLASS(TXUICustomFileItem, TXUICustomItem,
     Prop("FileName", &TXUICustomFileItem::FileName))
+
+void TXUICustomFileItem::ExpandMacros() { Expand(FileName); }
 
 XS_DEFINE_CLASS(TXUIFileItem, TXUICustomFileItem,
     Prop("Options", &TXUIFileItem::Options),
@@ -18,6 +52,14 @@ XS_DEFINE_CLASS(TXUIFileItem, TXUICustomFileItem,
 void TXUIFileItem::SetStoreData(bool store) {
   TXUICustomFileItem::SetStoreData(store);
   Data.SetStoreData(store);
+}
+
+bool TXUIFileItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
+  XError().Clear();
+  std::string dest = FileName;
+  if (!WriteDataFile(Options, ProtectedRelease, dest, Data)) return false;
+  RecordWrittenFile(*this, dest, undo);
+  return true;
 }
 
 XS_DEFINE_CLASS(TXUITextFileItem, TXUICustomFileItem,
@@ -30,20 +72,72 @@ bool TXUITextFileItem::AssignFrom(const TPersistent& source) {
   return true;
 }
 
+bool TXUITextFileItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
+  XError().Clear();
+  std::string dest = FileName;
+  if (!AllowOverwrite(Options, dest, 0, {}, {})) return false;
+  if (!SaveNewFile(dest, [&](TStream& file) { file.WriteBuffer(Text.data(), static_cast<int64_t>(Text.size())); })) {
+    XError().SetError(errWriteFile, 0, false, dest);
+    return false;
+  }
+  RecordWrittenFile(*this, dest, undo);
+  return true;
+}
+
 XS_DEFINE_CLASS(TXUICopyFileItem, TXUICustomFileItem,
     Prop("SourceName", &TXUICopyFileItem::SourceName),
     Prop("Options", &TXUICopyFileItem::Options))
 
+void TXUICopyFileItem::ExpandMacros() {
+  Expand(FileName);
+  Expand(SourceName);
+}
+
+bool TXUICopyFileItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
+  XError().Clear();
+  std::string dest = FileName;
+  if (!CopyOneFile(Options, dest, SourceName)) return false;
+  RecordWrittenFile(*this, dest, undo);
+  return true;
+}
+
 XS_DEFINE_CLASS(TXUIDelFileItem, TXUICustomFileItem)
+
+bool TXUIDelFileItem::Execute(std::unique_ptr<TXUICustomItem>&) {
+  XError().Clear();
+  return DeleteFileEx(FileName);
+}
 
 XS_DEFINE_CLASS(TXUIRenameFileItem, TXUICustomFileItem,
     Prop("SourceName", &TXUIRenameFileItem::SourceName),
     Prop("Options", &TXUIRenameFileItem::Options))
 
+void TXUIRenameFileItem::ExpandMacros() {
+  Expand(FileName);
+  Expand(SourceName);
+}
+
+bool TXUIRenameFileItem::Execute(std::unique_ptr<TXUICustomItem>&) {
+  XError().Clear();
+  std::string dest = FileName;
+  return RenameOneFile(Options, dest, SourceName);
+}
+
 XS_DEFINE_CLASS(TXUIExecuteItem, TXUICustomFileItem,
     Prop("Parameters", &TXUIExecuteItem::Parameters),
     Prop("WorkingFolder", &TXUIExecuteItem::WorkingFolder),
     Prop("RunMinimized", &TXUIExecuteItem::RunMinimized))
+
+void TXUIExecuteItem::ExpandMacros() {
+  Expand(FileName);
+  Expand(Parameters);
+  Expand(WorkingFolder);
+}
+
+bool TXUIExecuteItem::Execute(std::unique_ptr<TXUICustomItem>&) {
+  XError().Clear();
+  return RunProgram(FileName, Parameters, WorkingFolder, RunMinimized, false, true);
+}
 
 XS_DEFINE_CLASS(TXUICustomFilesItem, TXUICustomItem,
     Prop("IncludeSubFolders", &TXUICustomFilesItem::IncludeSubFolders),
@@ -54,10 +148,36 @@ XS_DEFINE_CLASS(TXUICopyFilesItem, TXUICustomFilesItem,
     Prop("SourceFolder", &TXUICopyFilesItem::SourceFolder),
     Prop("Options", &TXUICopyFilesItem::Options))
 
+void TXUICustomFilesItem::ExpandMacros() { Expand(FolderName); }
+
+std::string TXUICustomFilesItem::GetDisplayText() const { return IncludeTrailingPathDelimiter(FolderName) + Filter; }
+
+void TXUICopyFilesItem::ExpandMacros() {
+  Expand(FolderName);
+  Expand(SourceFolder);
+}
+
+bool TXUICopyFilesItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
+  XError().Clear();
+  if (!CopyFolderFiles(Options, FolderName, SourceFolder, SplitMasks(Filter), IncludeSubFolders)) return false;
+  if (SaveUndo) undo = AsUndoRecord(*this, NewDelFilesItem(eoIgnore, FolderName, Filter, IncludeSubFolders));
+  return true;
+}
+
 XS_DEFINE_CLASS(TXUIDelFilesItem, TXUICustomFilesItem)
+
+bool TXUIDelFilesItem::Execute(std::unique_ptr<TXUICustomItem>&) {
+  XError().Clear();
+  return DeleteFolderFiles(FolderName, SplitMasks(Filter), IncludeSubFolders);
+}
 
 XS_DEFINE_CLASS(TXUIRenameFilesItem, TXUICustomFilesItem,
     Prop("SourceFilter", &TXUIRenameFilesItem::SourceFilter),
     Prop("Options", &TXUIRenameFilesItem::Options))
+
+bool TXUIRenameFilesItem::Execute(std::unique_ptr<TXUICustomItem>&) {
+  XError().Clear();
+  return RenameFolderFiles(Options, FolderName, SplitMasks(SourceFilter), SplitMasks(Filter), IncludeSubFolders);
+}
 
 }  // namespace xs

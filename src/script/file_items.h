@@ -1,5 +1,15 @@
 // The file-system items: folders, packaged files, text files, copies,
 // renames, deletions (single or by filter) and program runs.
+//
+// ExpandMacros expands the path macros of the item's paths (never of Filter
+// or SourceFilter); GetDisplayText is the target path. Execute first clears
+// the error object (TXUIDelFolderItem's leaves it), and hands back an undo
+// record only when it succeeds and SaveUndo is set: a TXUIDelFolderItem for
+// a created folder, a TXUIDelFileItem for a written file (under the name
+// the user may have picked instead), a TXUIDelFilesItem for copied files.
+// A false result without a code on the error object is silent: the user
+// declined, a replacement rule refused, a copy, move, deletion or start
+// failed.
 #pragma once
 
 #include <string>
@@ -9,15 +19,26 @@
 
 namespace xs {
 
-// Published: FolderName.
+// Creates FolderName with its missing parents. Published: FolderName.
 class TXUIFolderItem : public TXUICustomItem {
   XS_DECLARE_CLASS(TXUIFolderItem)
  public:
   std::string FolderName;
+
+  void ExpandMacros() override;
+  std::string GetDisplayText() const override { return FolderName; }
+  // On success the folder exists (made now or before). On failure records
+  // error 20 with FolderName unless a code is recorded already.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
+// Removes FolderName when it is empty.
 class TXUIDelFolderItem : public TXUIFolderItem {
   XS_DECLARE_CLASS(TXUIDelFolderItem)
+ public:
+  // On success the folder is gone. On failure (it holds entries, it is not
+  // there) returns false.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 // Published: FileName.
@@ -25,6 +46,9 @@ class TXUICustomFileItem : public TXUICustomItem {
   XS_DECLARE_CLASS(TXUICustomFileItem)
  public:
   std::string FileName;
+
+  void ExpandMacros() override;
+  std::string GetDisplayText() const override { return FileName; }
 };
 
 // A file held in the package. Published: Options, ProtectedRelease, Data.
@@ -40,6 +64,8 @@ class TXUIFileItem : public TXUICustomFileItem {
 
   // Also passes the flag on to Data, whose bytes it governs.
   void SetStoreData(bool store) override;
+  // WriteDataFile (script/file_actions.h): a failed write records error 23.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 // A file written from one of the script's named texts. Published: TextName,
@@ -55,6 +81,9 @@ class TXUITextFileItem : public TXUICustomFileItem {
 
   // Also copies Text from a TXUITextFileItem.
   bool AssignFrom(const TPersistent& source) override;
+  // Writes Text as the whole file when AllowOverwrite (no time, no
+  // versions) lets it. A failed write records error 23 with the file.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 // Published: SourceName, Options.
@@ -63,10 +92,17 @@ class TXUICopyFileItem : public TXUICustomFileItem {
  public:
   std::string SourceName;
   TXUIFileOptions Options = optfNone;
+
+  void ExpandMacros() override;
+  // CopyOneFile from SourceName to FileName.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 class TXUIDelFileItem : public TXUICustomFileItem {
   XS_DECLARE_CLASS(TXUIDelFileItem)
+ public:
+  // DeleteFileEx: succeeds when the file is gone or was never there.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 // Published: SourceName, Options.
@@ -75,6 +111,10 @@ class TXUIRenameFileItem : public TXUICustomFileItem {
  public:
   std::string SourceName;
   TXUIFileOptions Options = optfNone;
+
+  void ExpandMacros() override;
+  // RenameOneFile from SourceName to FileName.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 // Runs FileName. Published: Parameters, WorkingFolder, RunMinimized.
@@ -84,6 +124,10 @@ class TXUIExecuteItem : public TXUICustomFileItem {
   std::string Parameters;
   std::string WorkingFolder;
   bool RunMinimized = false;
+
+  void ExpandMacros() override;
+  // RunProgram, waiting until the program ends; true when it was started.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 // The files of FolderName that match Filter. Published: IncludeSubFolders,
@@ -93,7 +137,11 @@ class TXUICustomFilesItem : public TXUICustomItem {
  public:
   bool IncludeSubFolders = false;
   std::string FolderName;
-  std::string Filter;
+  std::string Filter;  // masks separated by ";"
+
+  void ExpandMacros() override;
+  // FolderName (with a delimiter) followed by Filter.
+  std::string GetDisplayText() const override;
 };
 
 // Published: SourceFolder, Options.
@@ -102,18 +150,30 @@ class TXUICopyFilesItem : public TXUICustomFilesItem {
  public:
   std::string SourceFolder;
   TXUIFileOptions Options = optfNone;
+
+  void ExpandMacros() override;
+  // CopyFolderFiles from SourceFolder to FolderName; true when every copy
+  // succeeded.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 class TXUIDelFilesItem : public TXUICustomFilesItem {
   XS_DECLARE_CLASS(TXUIDelFilesItem)
+ public:
+  // DeleteFolderFiles in FolderName; true when every deletion succeeded.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 // Published: SourceFilter, Options.
 class TXUIRenameFilesItem : public TXUICustomFilesItem {
   XS_DECLARE_CLASS(TXUIRenameFilesItem)
  public:
-  std::string SourceFilter;
+  std::string SourceFilter;  // selects the files; Filter gives the new extensions
   TXUIFileOptions Options = optfNone;
+
+  // RenameFolderFiles in FolderName; true when every rename succeeded.
+  // Raises when Filter has fewer masks than SourceFilter.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
 }  // namespace xs

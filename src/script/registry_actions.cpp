@@ -102,12 +102,6 @@ TRegValue RegValueData(TXUIRegValues value_type, const std::string& value) {
   return {RegType::String, value + '\0'};
 }
 
-double DigitFraction(int64_t n) {
-  double f = static_cast<double>(n);
-  while (f >= 1) f /= 10;
-  return f;
-}
-
 double DecimalTextValue(const std::string& text) {
   size_t dot = text.find('.');
   if (dot == std::string::npos) return 0;

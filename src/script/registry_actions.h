@@ -6,6 +6,8 @@
 // record on the error object; a failure is a silent false.
 #pragma once
 
+#include "core/convert.h"
+
 #include <cstdint>
 #include <string>
 
@@ -50,9 +52,6 @@ bool DeleteRegValue(THKey root, const std::string& key, const std::string& name)
 //   optrDateTime  8-byte Binary date-time of DecimalTextValue
 TRegValue RegValueData(TXUIRegValues value_type, const std::string& value);
 
-// n divided by ten until it is below 1: 5 gives 0.5, 25 gives 0.25, 10 gives
-// 0.1. Numbers below 1 (0 and negatives) come back unchanged.
-double DigitFraction(int64_t n);
 // The whole number before the first "." plus the fraction of the digits
 // after it, both read as numbers with 0 for anything else; 0 when the text
 // has no ".". So "3.25" is 3.25, "3" is 0 and "1.05" is 1.5 (leading zeros

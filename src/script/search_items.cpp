@@ -1,5 +1,7 @@
 #include "script/search_items.h"
 
+#include "script/path_macros.h"
+
 namespace xs {
 
 XS_DEFINE_CLASS(TXUICustomSearchVersionItem, TXUICustomItem,
@@ -9,11 +11,19 @@ XS_DEFINE_CLASS(TXUICustomSearchVersionItem, TXUICustomItem,
     Prop("Find", &TXUICustomSearchVersionItem::Find),
     Prop("Options", &TXUICustomSearchVersionItem::Options))
 
+void TXUICustomSearchVersionItem::ExpandMacros() { FileName = ExpandPathMacros(FileName); }
+
 XS_DEFINE_CLASS(TXUIFolderSearchVersionItem, TXUICustomSearchVersionItem)
 
 XS_DEFINE_CLASS(TXUIRegSearchVersionItem, TXUICustomSearchVersionItem,
     Prop("RootID", &TXUIRegSearchVersionItem::RootID),
     Prop("KeyName", &TXUIRegSearchVersionItem::KeyName),
     Prop("ValueName", &TXUIRegSearchVersionItem::ValueName))
+
+void TXUIRegSearchVersionItem::ExpandMacros() {
+  TXUICustomSearchVersionItem::ExpandMacros();
+  KeyName = ExpandPathMacros(KeyName);
+  ValueName = ExpandPathMacros(ValueName);
+}
 
 }  // namespace xs

@@ -1,5 +1,7 @@
 // The version searches the engine runs before installing: in the chosen
-// folder, or in a folder named by a registry value.
+// folder, or in a folder named by a registry value. The search itself is
+// SearchVersion (script/search_version.h); executing a search item does
+// nothing and succeeds, and its display text is empty.
 #pragma once
 
 #include <string>
@@ -17,6 +19,9 @@ class TXUICustomSearchVersionItem : public TXUICustomItem {
   std::string ToVersion;
   TXUISearchOptions Find = optfOld;
   TXUISearchCheckOptions Options = optcVersion;
+
+  // Expands FileName.
+  void ExpandMacros() override;
 };
 
 class TXUIFolderSearchVersionItem : public TXUICustomSearchVersionItem {
@@ -33,6 +38,9 @@ class TXUIRegSearchVersionItem : public TXUICustomSearchVersionItem {
   THKey RootID = hkey::CurrentUser;
   std::string KeyName;
   std::string ValueName;
+
+  // Expands FileName, KeyName and ValueName.
+  void ExpandMacros() override;
 };
 
 }  // namespace xs

@@ -36,6 +36,24 @@ TEST(PathNames, FolderAndNamePartsAndTheTrailingDelimiter) {
   EXPECT_EQ(IncludeTrailingPathDelimiter(""), "");
 }
 
+TEST(PathNames, ExtensionsBelongToTheFileNamePart) {
+  const struct {
+    const char *name, *ext, *changed;  // changed: with the extension ".bak"
+  } cases[] = {
+      {"C:\\Dir\\manual.hlp", ".hlp", "C:\\Dir\\manual.bak"},
+      {"archive.tar.gz", ".gz", "archive.tar.bak"},
+      {"C:\\Dir.old\\readme", "", "C:\\Dir.old\\readme.bak"},  // the folder's dot is no extension
+      {"C:.profile", ".profile", "C:.bak"},
+      {"name.", ".", "name.bak"},
+      {"", "", ".bak"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ExtractFileExt(c.name), c.ext) << c.name;
+    EXPECT_EQ(ChangeFileExt(c.name, ".bak"), c.changed) << c.name;
+  }
+  EXPECT_EQ(ChangeFileExt("a.txt", ""), "a");
+}
+
 // 2001-02-03 04:05:06 UTC as a file time.
 constexpr int64_t kSomeTime = 126256515060000000;
 
