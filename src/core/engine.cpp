@@ -77,6 +77,9 @@ void TXCustomUIEngine::StartRun(TObject*) { Execute(); }
 bool TXCustomUIEngine::RunFramed(const std::function<bool()>& run) {
   bool result = false;
   try {
+    // Both kept for the run and undone on every path out, exceptions too.
+    TXMacroExpanderRegistration run_macros(ExpandRunMacros);
+    TXLanguageState language(LgWizard());
     result = run();
   } catch (...) {
     // Failures were shown where they were detected.
@@ -95,8 +98,6 @@ void TXCustomInstallEngine::DoInit() {
 
 bool TXCustomInstallEngine::Execute() {
   return RunFramed([this] {
-    TXMacroExpanderRegistration run_macros(ExpandRunMacros);
-    TXLanguageState language(LgWizard());
     Init();
     Load();
     LoadLanguage();
@@ -107,8 +108,6 @@ bool TXCustomInstallEngine::Execute() {
 
 bool TXCustomUninstallEngine::Execute() {
   return RunFramed([this] {
-    TXMacroExpanderRegistration run_macros(ExpandRunMacros);
-    TXLanguageState language(LgWizard());
     Init();
     Load();
     LoadLanguage();

@@ -52,7 +52,9 @@ class TXCustomUIEngine : public TXHandleComponent {
   virtual void DoLoaded() {}
   virtual void DoLoadLanguage() {}
 
-  // Runs one engine run: any exception gives false. Afterwards a standalone
+  // Runs one engine run: while it lasts "<install>", "<group>", "<old>" and
+  // "<ui>" expand to the run-wide settings, and the language state is put
+  // back afterwards. Any exception gives false. Afterwards a standalone
   // engine terminates the application.
   bool RunFramed(const std::function<bool()>& run);
 
