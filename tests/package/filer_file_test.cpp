@@ -62,7 +62,7 @@ class FilerFileTest : public FilerFixture {
     doc.GroupNames = {"Data"};
     auto* file = static_cast<TDocFile*>(doc.Files.Add());
     file->Name = name;
-    SetContent(file->Content, content);
+    SetBytes(file->Content, content);
     return doc;
   }
 
@@ -223,7 +223,7 @@ TEST_F(FilerFileTest, ALargeContentGoesFromThePackageToDiskWithoutBeingHeldInMem
     OneFile(a, "big", big);
     auto* small = static_cast<TDocFile*>(a.Files.Add());
     small->Name = "small";
-    SetContent(small->Content, RandomBytes(70000, 5));
+    SetBytes(small->Content, RandomBytes(70000, 5));
     ASSERT_TRUE(SaveNewFileWith(path, FilerClass<TDocFiler>, &a, false, nullptr));
   }
   TDocument b;

@@ -166,11 +166,6 @@ std::vector<uint8_t> RandomBytes(size_t n, uint32_t seed) {
   return bytes;
 }
 
-void SetContent(TXStreamObject& data, const std::vector<uint8_t>& bytes) {
-  TMemoryStream source(bytes);
-  data.ReadFrom(source);
-}
-
 void FillDocument(TDocument& doc) {
   TTestObject& o = doc.Head;
   o.SetLgID(7);
@@ -189,13 +184,13 @@ void FillDocument(TDocument& doc) {
   o.Child->Width = -5;
   o.Child->Caption = "caption";
   o.Child->Image.Width = 473;
-  SetContent(o.Child->Image, RandomBytes(31));
+  SetBytes(o.Child->Image, RandomBytes(31));
   auto* inner = static_cast<TTestItem*>(o.Items.Add());
   inner->Name = "inner";
   static_cast<TXStringItem*>(inner->Pairs.Add())->S = "Me & Co's";
   o.Lines.Add("C:\\Program Files\\App");
   o.Data.Compressed = true;
-  SetContent(o.Data, RandomBytes(5000));
+  SetBytes(o.Data, RandomBytes(5000));
 
   for (int i = 0; i < 3; ++i) {
     auto* file = static_cast<TDocFile*>(doc.Files.Add());
@@ -204,19 +199,19 @@ void FillDocument(TDocument& doc) {
     file->Mode = tmSecond;
     file->Content.FileName = "file" + std::to_string(i) + ".dat";
     file->Content.DataClass = ".dat";
-    SetContent(file->Content, RandomBytes(100 * i, i));  // the first one is empty
+    SetBytes(file->Content, RandomBytes(100 * i, i));  // the first one is empty
   }
   auto* script_file = new TScriptFile;
   script_file->Name = "setup.exe";
   script_file->Target = "<install>\\setup.exe";
-  SetContent(script_file->Content, RandomBytes(3000, 9));
+  SetBytes(script_file->Content, RandomBytes(3000, 9));
   doc.Script.Add(script_file);
   auto* note = new TScriptNote;
   note->Text = "no data";
   doc.Script.Add(note);
   auto* component = new TXStoredStream;
   component->Name = "lgStream";
-  SetContent(component->Data, RandomBytes(50, 8));
+  SetBytes(component->Data, RandomBytes(50, 8));
   doc.Script.Add(component);
 
   TMemoryStream lang(RandomBytes(700, 4));
@@ -228,7 +223,7 @@ void FillDocument(TDocument& doc) {
   doc.Blob.LoadFromStream(blob);
   doc.Logo.DataClass = "TBitmap";
   doc.Logo.Width = 3;
-  SetContent(doc.Logo, RandomBytes(90, 6));
+  SetBytes(doc.Logo, RandomBytes(90, 6));
   doc.Note.S = "a note";
 }
 

@@ -108,7 +108,6 @@ class FilerFixture : public ::testing::Test {
 };
 
 std::vector<uint8_t> RandomBytes(size_t n, uint32_t seed = 1);
-void SetContent(TXStreamObject& data, const std::vector<uint8_t>& bytes);
 // A document with every kind of property, data and element filled in.
 void FillDocument(TDocument& doc);
 // Everything a document stores, as text, for comparing two documents.

@@ -203,7 +203,7 @@ TEST_F(FilerTest, HooksAreCalledInTheirOrder) {
   a.GroupNames = {"Data"};
   auto* file = static_cast<TDocFile*>(a.Files.Add());
   file->Name = "f";
-  SetContent(file->Content, RandomBytes(10));
+  SetBytes(file->Content, RandomBytes(10));
   Bytes bytes = Save(a);
   EXPECT_EQ(a.Log, (std::vector<std::string>{"Data BeforeSaveGroup", "Data AddObjectIndexEntries",
                                              "Data FilterSavedText", "Data AddItemIndexEntries f",

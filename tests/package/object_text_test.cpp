@@ -12,12 +12,6 @@
 namespace xs::testing_classes {
 namespace {
 
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 std::unique_ptr<TTestObject> ReadTest(const std::string& text) {
   std::unique_ptr<TPersistent> object = ObjectOf(text);
   EXPECT_EQ(XError().GetCode(), 0) << text;
@@ -26,17 +20,6 @@ std::unique_ptr<TTestObject> ReadTest(const std::string& text) {
   if (!test) return nullptr;
   object.release();
   return std::unique_ptr<TTestObject>(test);
-}
-
-void SetBytes(TXStreamObject& data, std::vector<uint8_t> bytes) {
-  TMemoryStream source(std::move(bytes));
-  data.ReadFrom(source);
-}
-
-std::vector<uint8_t> Pattern(size_t n) {
-  std::vector<uint8_t> bytes(n);
-  for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<uint8_t>(i * 37 + 11);
-  return bytes;
 }
 
 using ObjectTextTest = ObjectTextFixture;

@@ -1,5 +1,6 @@
 #include "test_classes.h"
 
+#include "core/stream.h"
 #include "package/class_registry.h"
 #include "package/object_component.h"
 
@@ -62,6 +63,23 @@ std::string TextOf(TPersistent& object) {
 std::unique_ptr<TPersistent> ObjectOf(const std::string& text) {
   TMemoryStream stream(std::vector<uint8_t>(text.begin(), text.end()));
   return ReadObjectFromStream(stream, nullptr, false);
+}
+
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+std::vector<uint8_t> Pattern(size_t n) {
+  std::vector<uint8_t> bytes(n);
+  for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<uint8_t>(i * 37 + 11);
+  return bytes;
+}
+
+void SetBytes(TXStreamObject& data, std::vector<uint8_t> bytes) {
+  TMemoryStream source(std::move(bytes));
+  data.ReadFrom(source);
 }
 
 }  // namespace xs::testing_classes

@@ -3,7 +3,11 @@
 #pragma once
 
 #include <bitset>
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/string_list.h"
 #include "package/persistent_collection.h"
@@ -77,5 +81,12 @@ void UnregisterTestClasses();
 std::string TextOf(TPersistent& object);
 // A new object read from text; nullptr when reading fails.
 std::unique_ptr<TPersistent> ObjectOf(const std::string& text);
+
+// The lines, each ended by CR LF.
+std::string Lines(std::initializer_list<std::string> lines);
+// n bytes of a fixed pattern that compresses well: byte i is i * 37 + 11.
+std::vector<uint8_t> Pattern(size_t n);
+// The stream object's bytes := bytes, in memory.
+void SetBytes(TXStreamObject& data, std::vector<uint8_t> bytes);
 
 }  // namespace xs::testing_classes

@@ -19,13 +19,8 @@ namespace xs {
 namespace {
 
 using testing_classes::ObjectOf;
+using testing_classes::Lines;
 using testing_classes::TextOf;
-
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
 
 std::string PropertyNames(const TClass& cls) {
   std::string names;
