@@ -24,8 +24,7 @@ constexpr uint32_t kAppVer = 400;
 bool ReadWholeFile(const std::string& name, std::string& text, std::ostream& err) {
   try {
     TFileStream file(name, FileMode::OpenRead);
-    text.resize(static_cast<size_t>(file.Size()));
-    file.ReadBuffer(text.data(), static_cast<int64_t>(text.size()));
+    text = ReadAllText(file);
     return true;
   } catch (const EStreamError& e) {
     err << "xsetup-build: cannot read " << name << "\n";

@@ -2,17 +2,15 @@
 
 #include "core/convert.h"
 #include "core/persistent.h"
+#include "core/text.h"
 
 namespace xs {
 
 TEnumInfo::TEnumInfo(std::string_view type_name, std::string_view names) : type_name_(type_name) {
   while (!names.empty()) {
     size_t comma = names.find(',');
-    std::string_view part = names.substr(0, comma);
+    names_.push_back(Trim(names.substr(0, comma)));
     names = comma == std::string_view::npos ? std::string_view{} : names.substr(comma + 1);
-    while (!part.empty() && static_cast<unsigned char>(part.front()) <= ' ') part.remove_prefix(1);
-    while (!part.empty() && static_cast<unsigned char>(part.back()) <= ' ') part.remove_suffix(1);
-    names_.emplace_back(part);
   }
 }
 

@@ -22,6 +22,13 @@ void TStream::WriteBuffer(const void* buffer, int64_t count) {
   if (count > 0 && Write(buffer, count) != count) throw EStreamError("stream write error");
 }
 
+std::string ReadAllText(TStream& source) {
+  source.SetPosition(0);
+  std::string text(static_cast<size_t>(source.Size()), '\0');
+  source.ReadBuffer(text.data(), static_cast<int64_t>(text.size()));
+  return text;
+}
+
 int64_t TStream::CopyFrom(TStream& source, int64_t count) {
   if (count == 0) {
     source.SetPosition(0);

@@ -48,6 +48,9 @@ class TStream {
   int64_t CopyFrom(TStream& source, int64_t count);
 };
 
+// All of source, from its start, as text. Raises as ReadBuffer.
+std::string ReadAllText(TStream& source);
+
 class TMemoryStream : public TStream {
  public:
   TMemoryStream() = default;

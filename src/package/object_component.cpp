@@ -1,26 +1,13 @@
 #include "package/object_component.h"
 
 #include "core/error.h"
+#include "core/text.h"
 #include "package/class_registry.h"
 #include "package/object_text_reader.h"
 #include "package/object_text_writer.h"
 
 namespace xs {
 namespace {
-
-std::string ReadAllText(TStream& source) {
-  source.SetPosition(0);
-  std::string text(static_cast<size_t>(source.Size()), '\0');
-  source.ReadBuffer(text.data(), static_cast<int64_t>(text.size()));
-  return text;
-}
-
-std::string Trim(const std::string& s) {
-  size_t start = 0, end = s.size();
-  while (start < end && static_cast<unsigned char>(s[start]) <= ' ') ++start;
-  while (end > start && static_cast<unsigned char>(s[end - 1]) <= ' ') --end;
-  return s.substr(start, end - start);
-}
 
 bool Fail(int code, bool raise) {
   XError().SetFirstError(code, 0, raise);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/progress.h"
+#include "core/text.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "platform/file_version.h"
@@ -18,10 +19,7 @@ constexpr size_t kBlockSize = 32 * 1024;
 std::string LowerCaseExtension(const std::string& file_name) {
   size_t dot = file_name.find_last_of(".\\/:");
   if (dot == std::string::npos || file_name[dot] != '.') return {};
-  std::string ext = file_name.substr(dot);
-  for (char& c : ext)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return ext;
+  return AsciiLowerCase(file_name.substr(dot));
 }
 
 TXFileFacts ReadFileFacts(const std::string& file_name) {

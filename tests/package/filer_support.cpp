@@ -40,13 +40,6 @@ TXStreamObject* ContentOf(TPersistent& element) {
   return nullptr;
 }
 
-std::string Text(TStream& stream) {
-  std::string text(static_cast<size_t>(stream.Size()), '\0');
-  stream.SetPosition(0);
-  stream.ReadBuffer(text.data(), stream.Size());
-  return text;
-}
-
 }  // namespace
 
 TDocument& TDocGroup::Doc() const { return *dynamic_cast<TDocument*>(Filer->Root()); }
@@ -242,7 +235,7 @@ std::string Snapshot(TDocument& doc) {
       add(*dynamic_cast<TPersistent*>(doc.Script.Items(i)));
   }
   for (int i = 0; i < doc.Streams.Count(); ++i) add(*doc.Streams.Items(i));
-  out += "Blob " + Text(doc.Blob) + "\n";
+  out += "Blob " + ReadAllText(doc.Blob) + "\n";
   add(doc.Logo);
   out += "Note " + doc.Note.S + "\n";
   return out;

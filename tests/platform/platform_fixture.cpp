@@ -71,9 +71,7 @@ bool WriteTextFile(const std::string& name, const std::string& text) {
 std::string ReadTextFile(const std::string& name) {
   try {
     TFileStream file(name, FileMode::OpenRead);
-    std::string text(static_cast<size_t>(file.Size()), '\0');
-    file.ReadBuffer(text.data(), static_cast<int64_t>(text.size()));
-    return text;
+    return ReadAllText(file);
   } catch (const EStreamError&) {
     return {};
   }
