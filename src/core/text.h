@@ -25,4 +25,7 @@ std::string Trim(std::string_view text);
 std::string AsciiLowerCase(std::string_view text);
 std::string AsciiUpperCase(std::string_view text);
 
+// The value of a hexadecimal digit in either case; -1 for any other byte.
+int HexDigit(char c);
+
 }  // namespace xs

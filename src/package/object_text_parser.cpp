@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "core/convert.h"
+#include "core/text.h"
 
 namespace xs {
 
@@ -16,13 +17,6 @@ bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 bool IsObjectKeyword(std::string_view word) {
   return SameText(word, "object") || SameText(word, "inherited") || SameText(word, "inline");

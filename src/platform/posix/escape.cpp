@@ -1,15 +1,8 @@
 #include "platform/posix/escape.h"
 
-namespace xs {
+#include "core/text.h"
 
-namespace {
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-}  // namespace
+namespace xs {
 
 std::string EscapeField(const std::string& text) {
   static const char kHex[] = "0123456789ABCDEF";
