@@ -1,14 +1,14 @@
 // setup: finds the install package appended to itself and runs the install
 // engine on it.
-#include "core/application.h"
+#include "base/settings.h"
 #include "core/install_engine.h"
-#include "core/settings.h"
 #include "core/startup.h"
-#include "core/timer.h"
 #include "lang/data_module.h"
 #include "platform/command_line.h"
 #include "script/path_macros.h"
 #include "script/register.h"
+#include "ui/application.h"
+#include "ui/timer.h"
 
 int main(int argc, char** argv) {
   using namespace xs;

@@ -3,9 +3,9 @@
 #include <functional>
 #include <ostream>
 
-#include "core/error.h"
-#include "core/install_filer.h"
-#include "core/stream.h"
+#include "base/error.h"
+#include "base/stream.h"
+#include "engine/install_filer.h"
 #include "lang/language.h"
 #include "lang/lg_filer.h"
 #include "lang/words_text.h"

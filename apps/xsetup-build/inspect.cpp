@@ -5,8 +5,8 @@
 #include <exception>
 #include <memory>
 
-#include "core/error.h"
-#include "core/null_stream.h"
+#include "base/error.h"
+#include "base/null_stream.h"
 #include "package/qstream.h"
 #include "platform/file_stream.h"
 

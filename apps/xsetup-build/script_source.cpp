@@ -3,10 +3,10 @@
 #include <functional>
 #include <vector>
 
-#include "core/class_info.h"
-#include "core/collection.h"
-#include "core/convert.h"
-#include "core/text.h"
+#include "base/class_info.h"
+#include "base/collection.h"
+#include "base/convert.h"
+#include "base/text.h"
 #include "package/class_registry.h"
 #include "package/object_text_parser.h"
 #include "package/object_text_reader.h"

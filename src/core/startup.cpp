@@ -1,10 +1,10 @@
 #include "core/startup.h"
 
-#include "core/error.h"
-#include "core/pe_image.h"
+#include "base/error.h"
 #include "package/data_index.h"
 #include "platform/command_line.h"
 #include "platform/file_stream.h"
+#include "platform/pe_image.h"
 #include "platform/util_window.h"
 
 namespace xs {

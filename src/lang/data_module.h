@@ -2,7 +2,7 @@
 // stored stream the language wizard reads like any other pack.
 #pragma once
 
-#include "core/component.h"
+#include "base/component.h"
 #include "package/stored_stream.h"
 
 namespace xs {

@@ -1,7 +1,7 @@
 #include "lang/language.h"
 
-#include "core/convert.h"
-#include "core/string_list.h"
+#include "base/convert.h"
+#include "base/string_list.h"
 #include "lang/digit_pairs.h"
 #include "lang/language_events.h"
 

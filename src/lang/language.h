@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "lang/lg_header.h"
 #include "lang/word_list.h"
 

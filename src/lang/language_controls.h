@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "core/component.h"
+#include "base/component.h"
 
 namespace xs {
 

@@ -6,7 +6,7 @@
 // Everything here belongs to the user-interface thread; nothing is locked.
 #pragma once
 
-#include "core/component.h"
+#include "base/component.h"
 
 namespace xs {
 

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "lang/lg_header.h"
 #include "package/filer.h"
 #include "package/stream_filer_group.h"

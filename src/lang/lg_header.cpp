@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/convert.h"
+#include "base/convert.h"
 #include "lang/language.h"
 
 namespace xs {

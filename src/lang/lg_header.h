@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "package/persistent_list.h"
 #include "package/stored_stream.h"
 

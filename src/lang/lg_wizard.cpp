@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/error.h"
+#include "base/error.h"
 #include "lang/language.h"
 #include "lang/language_events.h"
 #include "lang/lg_filer.h"

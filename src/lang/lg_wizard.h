@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "lang/language_controls.h"
 #include "lang/lg_header.h"
 #include "lang/locale_ids.h"

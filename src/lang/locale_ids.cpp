@@ -1,6 +1,6 @@
 #include "lang/locale_ids.h"
 
-#include "core/convert.h"
+#include "base/convert.h"
 
 namespace xs {
 

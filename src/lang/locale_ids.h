@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "core/string_list.h"
+#include "base/string_list.h"
 
 namespace xs {
 

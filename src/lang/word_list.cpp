@@ -1,6 +1,6 @@
 #include "lang/word_list.h"
 
-#include "core/convert.h"
+#include "base/convert.h"
 
 namespace xs {
 

@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "core/convert.h"
-#include "core/string_list.h"
+#include "base/convert.h"
+#include "base/string_list.h"
 #include "lang/digit_pairs.h"
 #include "lang/keys.h"
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "core/error.h"
+#include "base/error.h"
 #include "package/compression.h"
 #include "package/crc32.h"
 #include "package/stream_at.h"

@@ -10,8 +10,8 @@
 
 #include <cstdint>
 
-#include "core/progress.h"
-#include "core/stream.h"
+#include "base/progress.h"
+#include "base/stream.h"
 
 namespace xs {
 

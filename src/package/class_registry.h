@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "core/class_info.h"
+#include "base/class_info.h"
 
 namespace xs {
 

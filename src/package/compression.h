@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "core/progress.h"
-#include "core/stream.h"
+#include "base/progress.h"
+#include "base/stream.h"
 #include "package/zstream.h"
 
 namespace xs {

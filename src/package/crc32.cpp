@@ -6,7 +6,7 @@
 #include <exception>
 #include <vector>
 
-#include "core/error.h"
+#include "base/error.h"
 
 namespace xs {
 

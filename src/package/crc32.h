@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "core/stream.h"
+#include "base/stream.h"
 
 namespace xs {
 

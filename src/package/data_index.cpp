@@ -1,6 +1,6 @@
 #include "package/data_index.h"
 
-#include "core/convert.h"
+#include "base/convert.h"
 #include "package/class_registry.h"
 
 namespace xs {

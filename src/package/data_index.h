@@ -16,7 +16,7 @@
 #include <string>
 #include <variant>
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "package/persistent_collection.h"
 #include "package/stream_object.h"
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "core/error.h"
+#include "base/error.h"
 #include "package/persistent_base.h"
 #include "package/qstream.h"
 #include "package/stream_filer_group.h"

@@ -30,8 +30,8 @@
 #include <memory>
 #include <string>
 
-#include "core/progress.h"
-#include "core/stream.h"
+#include "base/progress.h"
+#include "base/stream.h"
 #include "package/filer_group.h"
 #include "package/record_format.h"
 #include "package/record_stream.h"

@@ -11,10 +11,10 @@
 #include <variant>
 #include <vector>
 
-#include "core/collection.h"
-#include "core/object_list.h"
-#include "core/stream.h"
-#include "core/string_list.h"
+#include "base/collection.h"
+#include "base/object_list.h"
+#include "base/stream.h"
+#include "base/string_list.h"
 
 namespace xs {
 

@@ -1,7 +1,7 @@
 #include "package/object_component.h"
 
-#include "core/error.h"
-#include "core/text.h"
+#include "base/error.h"
+#include "base/text.h"
 #include "package/class_registry.h"
 #include "package/object_text_reader.h"
 #include "package/object_text_writer.h"

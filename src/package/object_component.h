@@ -19,10 +19,10 @@
 #include <memory>
 #include <string>
 
-#include "core/collection.h"
-#include "core/component.h"
-#include "core/progress.h"
-#include "core/stream.h"
+#include "base/collection.h"
+#include "base/component.h"
+#include "base/progress.h"
+#include "base/stream.h"
 
 namespace xs {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "core/convert.h"
-#include "core/text.h"
+#include "base/convert.h"
+#include "base/text.h"
 
 namespace xs {
 

@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/exception.h"
+#include "base/exception.h"
 
 namespace xs {
 

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <limits>
 
-#include "core/class_info.h"
-#include "core/collection.h"
-#include "core/color.h"
-#include "core/convert.h"
-#include "core/stream.h"
+#include "base/class_info.h"
+#include "base/collection.h"
+#include "base/color.h"
+#include "base/convert.h"
+#include "base/stream.h"
 
 namespace xs {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "core/persistent.h"
+#include "base/persistent.h"
 #include "package/object_text_parser.h"
 
 namespace xs {

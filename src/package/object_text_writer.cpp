@@ -4,10 +4,10 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/class_info.h"
-#include "core/collection.h"
-#include "core/color.h"
-#include "core/stream.h"
+#include "base/class_info.h"
+#include "base/collection.h"
+#include "base/color.h"
+#include "base/stream.h"
 #include "package/object_text_parser.h"
 #include "platform/codepage.h"
 

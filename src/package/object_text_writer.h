@@ -21,7 +21,7 @@
 
 #include <string>
 
-#include "core/persistent.h"
+#include "base/persistent.h"
 
 namespace xs {
 

@@ -1,6 +1,6 @@
 #include "package/package_item_source.h"
 
-#include "core/error.h"
+#include "base/error.h"
 #include "package/compression.h"
 #include "package/crc32.h"
 #include "package/stream_at.h"

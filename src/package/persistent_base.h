@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "core/published.h"
+#include "base/published.h"
 
 namespace xs {
 

@@ -1,6 +1,6 @@
 #include "package/persistent_collection.h"
 
-#include "core/convert.h"
+#include "base/convert.h"
 
 namespace xs {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "core/collection.h"
+#include "base/collection.h"
 #include "package/persistent_base.h"
 
 namespace xs {

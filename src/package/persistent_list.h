@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "core/object_list.h"
+#include "base/object_list.h"
 #include "package/persistent_base.h"
 
 namespace xs {

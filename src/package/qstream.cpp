@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "core/error.h"
-#include "core/little_endian.h"
+#include "base/error.h"
+#include "base/little_endian.h"
 #include "package/block_io.h"
 #include "package/crc32.h"
 #include "package/stream_at.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "core/error.h"
-#include "core/little_endian.h"
+#include "base/error.h"
+#include "base/little_endian.h"
 #include "package/crc32.h"
 #include "package/qstream.h"
 #include "package/stream_at.h"

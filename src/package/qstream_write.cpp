@@ -3,7 +3,7 @@
 // what it added.
 #include <exception>
 
-#include "core/error.h"
+#include "base/error.h"
 #include "package/block_io.h"
 #include "package/crc32.h"
 #include "package/qstream.h"

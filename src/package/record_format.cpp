@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/little_endian.h"
+#include "base/little_endian.h"
 #include "package/crc32.h"
 
 namespace xs {

@@ -26,8 +26,8 @@
 
 #include <algorithm>
 
-#include "core/error.h"
-#include "core/little_endian.h"
+#include "base/error.h"
+#include "base/little_endian.h"
 #include "package/block_io.h"
 #include "package/compression.h"
 #include "package/crc32.h"

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "package/record_format.h"
 
 namespace xs {

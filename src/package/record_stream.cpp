@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "core/error.h"
+#include "base/error.h"
 #include "package/stream_at.h"
 #include "platform/file_stream.h"
 

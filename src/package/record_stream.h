@@ -5,7 +5,7 @@
 //
 // Every public operation clears the error object first, finishes the
 // progress item it was given (which may be nullptr), and on failure returns
-// false with a code on the error object (core/error.h); operations with a
+// false with a code on the error object (base/error.h); operations with a
 // raise flag then also throw EXError.
 #pragma once
 
@@ -15,8 +15,8 @@
 #include <optional>
 #include <string>
 
-#include "core/progress.h"
-#include "core/stream.h"
+#include "base/progress.h"
+#include "base/stream.h"
 #include "package/record_format.h"
 #include "package/record_objects.h"
 

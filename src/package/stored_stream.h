@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/component.h"
+#include "base/component.h"
 #include "package/persistent_collection.h"
 #include "package/stream_object.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/stream.h"
+#include "base/stream.h"
 
 namespace xs {
 

@@ -27,7 +27,7 @@
 #include <exception>
 #include <functional>
 
-#include "core/progress.h"
+#include "base/progress.h"
 #include "package/data_index.h"
 #include "package/filer_group.h"
 #include "package/record_stream.h"

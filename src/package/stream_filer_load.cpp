@@ -3,9 +3,9 @@
 #include <memory>
 #include <type_traits>
 
-#include "core/component.h"
-#include "core/convert.h"
-#include "core/error.h"
+#include "base/component.h"
+#include "base/convert.h"
+#include "base/error.h"
 #include "package/filer.h"
 #include "package/object_component.h"
 #include "package/package_item_source.h"

@@ -2,8 +2,8 @@
 // stream_filer_group.h for the header layouts).
 #include <type_traits>
 
-#include "core/component.h"
-#include "core/error.h"
+#include "base/component.h"
+#include "base/error.h"
 #include "package/object_component.h"
 #include "package/stream_filer_group.h"
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "core/progress.h"
-#include "core/text.h"
+#include "base/progress.h"
+#include "base/text.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "platform/file_version.h"

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "package/persistent_base.h"
 
 namespace xs {

@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "core/exception.h"
-#include "core/stream.h"
+#include "base/exception.h"
+#include "base/stream.h"
 
 namespace xs {
 

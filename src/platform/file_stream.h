@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "core/stream.h"
+#include "base/stream.h"
 
 namespace xs {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/string_list.h"
+#include "base/string_list.h"
 #include "package/persistent_collection.h"
 
 namespace xs {

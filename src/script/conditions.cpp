@@ -1,6 +1,6 @@
 #include "script/conditions.h"
 
-#include "core/settings.h"
+#include "base/settings.h"
 
 namespace xs {
 namespace {

@@ -6,7 +6,7 @@
 namespace xs {
 
 // Decides from the item's Condition, LgID and Component against the run's
-// RunConditions, CurrentLgID and SelectedComponents (core/settings.h):
+// RunConditions, CurrentLgID and SelectedComponents (base/settings.h):
 // - an empty Condition, another language (LgID not 0) or an unselected
 //   component never runs;
 // - in a demo install exactly the items with cdDemo run;

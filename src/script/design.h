@@ -2,7 +2,7 @@
 // image.
 #pragma once
 
-#include "core/color.h"
+#include "base/color.h"
 #include "package/persistent_base.h"
 #include "package/stream_object.h"
 

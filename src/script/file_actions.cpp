@@ -3,10 +3,10 @@
 #include <exception>
 #include <optional>
 
-#include "core/convert.h"
-#include "core/error.h"
-#include "core/exception.h"
-#include "core/text.h"
+#include "base/convert.h"
+#include "base/error.h"
+#include "base/exception.h"
+#include "base/text.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "script/overwrite.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "package/stream_object.h"
 #include "script/item_types.h"
 

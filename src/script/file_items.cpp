@@ -1,6 +1,6 @@
 #include "script/file_items.h"
 
-#include "core/error.h"
+#include "base/error.h"
 #include "platform/file_system.h"
 #include "script/file_actions.h"
 #include "script/item_factory.h"

@@ -1,6 +1,6 @@
 #include "script/install.h"
 
-#include "core/settings.h"
+#include "base/settings.h"
 #include "script/file_items.h"
 
 namespace xs {

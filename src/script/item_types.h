@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "core/published.h"
-#include "core/script_types.h"
+#include "base/published.h"
+#include "base/script_types.h"
 
 namespace xs {
 

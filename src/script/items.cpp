@@ -1,6 +1,6 @@
 #include "script/items.h"
 
-#include "core/error.h"
+#include "base/error.h"
 #include "script/property_copy.h"
 
 namespace xs {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/format.h"
+#include "base/format.h"
 #include "lang/keys.h"
 #include "lang/language.h"
 #include "platform/date_text.h"

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/macro_expanders.h"
-#include "core/text.h"
+#include "base/macro_expanders.h"
+#include "base/text.h"
 #include "platform/command_line.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"

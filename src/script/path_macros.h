@@ -3,7 +3,7 @@
 // markers "<now>", "<low>", "<up>", "<short>" and "<reg>".
 //
 // Expansion passes a text through the ordered expander list of
-// core/macro_expanders.h. InitializePathMacros puts the machine's two
+// base/macro_expanders.h. InitializePathMacros puts the machine's two
 // expanders first:
 //   system (exact case):  <exe> <data> <tmp> <win> <sys> <exen> <com> <user>
 //   shell (any case):     <desk> <mydoc> <mymusic> <appdata> <home> <pf> <wpf>

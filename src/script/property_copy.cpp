@@ -1,6 +1,6 @@
 #include "script/property_copy.h"
 
-#include "core/class_info.h"
+#include "base/class_info.h"
 
 namespace xs {
 

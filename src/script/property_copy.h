@@ -3,7 +3,7 @@
 // source.
 #pragma once
 
-#include "core/persistent.h"
+#include "base/persistent.h"
 
 namespace xs {
 

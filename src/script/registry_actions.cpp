@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/convert.h"
-#include "core/little_endian.h"
-#include "core/settings.h"
+#include "base/convert.h"
+#include "base/little_endian.h"
+#include "base/settings.h"
 
 namespace xs {
 namespace {

@@ -6,7 +6,7 @@
 // record on the error object; a failure is a silent false.
 #pragma once
 
-#include "core/convert.h"
+#include "base/convert.h"
 
 #include <cstdint>
 #include <string>

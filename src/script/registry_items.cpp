@@ -1,6 +1,6 @@
 #include "script/registry_items.h"
 
-#include "core/error.h"
+#include "base/error.h"
 #include "script/item_factory.h"
 #include "script/path_macros.h"
 #include "script/registry_actions.h"

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "core/convert.h"
+#include "base/convert.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "script/path_macros.h"

@@ -1,7 +1,7 @@
 #include "script/shell_items.h"
 
-#include "core/error.h"
-#include "core/settings.h"
+#include "base/error.h"
+#include "base/settings.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "platform/shell_folders.h"

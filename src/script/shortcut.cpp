@@ -1,6 +1,6 @@
 #include "script/shortcut.h"
 
-#include "core/convert.h"
+#include "base/convert.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/shell_link.h"

@@ -5,9 +5,9 @@
 #include <thread>
 #include <vector>
 
-#include "core/application.h"
 #include "platform/profile.h"
 #include "platform/window_messages.h"
+#include "ui/application.h"
 
 namespace xs {
 namespace {

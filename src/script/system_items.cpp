@@ -1,6 +1,6 @@
 #include "script/system_items.h"
 
-#include "core/error.h"
+#include "base/error.h"
 #include "platform/system_params.h"
 #include "platform/util_window.h"
 #include "script/path_macros.h"

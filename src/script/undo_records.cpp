@@ -4,8 +4,8 @@
 #include <exception>
 #include <typeinfo>
 
-#include "core/progress.h"
-#include "core/settings.h"
+#include "base/progress.h"
+#include "base/settings.h"
 
 namespace xs {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "platform/file_version.h"
 
 namespace xs {

@@ -1,5 +1,5 @@
 // The engine's run sequence, driven by the real message loop and timers.
-#include "core/engine.h"
+#include "core/install_engine.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "core/application.h"
-#include "core/settings.h"
-#include "core/timer.h"
+#include "base/settings.h"
 #include "platform/command_line.h"
+#include "platform/file_system.h"
+#include "platform/platform_fixture.h"
 #include "platform/message_loop.h"
+#include "ui/application.h"
+#include "script/path_macros.h"
+#include "ui/timer.h"
 
 namespace xs {
 namespace {
@@ -201,6 +204,37 @@ TEST_F(EngineTest, InitReadsTheSwitchesIntoTheRunSettings) {
   SetProcessArguments(0, nullptr);
 }
 #endif
+
+// The engine's macros expand while a run lasts, and only then.
+using EngineRunMacros = PlatformTest;
+const std::string D(1, kPathDelim);
+
+class ProbeEngine : public TXCustomInstallEngine {
+ public:
+  using TXCustomInstallEngine::TXCustomInstallEngine;
+  std::string during;
+  bool fail = false;
+
+ protected:
+  void DoLoad() override {
+    TXRunSettings& s = RunSettings();
+    s.InstallFolder = ExpandPathMacros("<pf>My App" + std::string(1, kPathDelim));
+    s.GroupName = "My Group";
+    s.OldDataFolder = "C:\\Old\\";
+    during = ExpandPathMacros("<install>bin|<group>|<old>|<ui>|<INSTALL>|<Group>");
+    if (fail) throw std::runtime_error("package damaged");
+  }
+};
+
+TEST_F(EngineRunMacros, ExpandDuringARunAndNotAfterIt) {
+  for (bool fail : {false, true}) {
+    ProbeEngine engine;
+    engine.fail = fail;
+    EXPECT_EQ(engine.Execute(), !fail);
+    EXPECT_EQ(engine.during, ExpandPathMacros("<pf>My App") + D + "bin|My Group|C:\\Old\\||<INSTALL>|<Group>") << fail;
+    EXPECT_EQ(ExpandPathMacros("<install>bin|<group>"), "<install>bin|<group>") << fail;
+  }
+}
 
 }  // namespace
 }  // namespace xs

@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/error.h"
-#include "core/little_endian.h"
-#include "core/null_stream.h"
+#include "base/error.h"
+#include "base/little_endian.h"
+#include "base/null_stream.h"
 #include "package/crc32.h"
 #include "package/qstream.h"
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "package/object_component.h"
 #include "package/test_classes.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/error.h"
+#include "base/error.h"
 #include "lang/builtin_words.h"
 #include "lang/data_module.h"
 #include "lang/keys.h"

@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "core/string_list.h"
+#include "base/string_list.h"
 #include "lang/builtin_words.h"
 #include "lang/keys.h"
 #include "lang/language.h"

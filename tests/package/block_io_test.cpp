@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/error.h"
+#include "base/error.h"
 #include "package/crc32.h"
 #include "package/sub_stream.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/error.h"
+#include "base/error.h"
 
 namespace xs {
 namespace {

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/error.h"
-#include "core/little_endian.h"
-#include "core/stream.h"
+#include "base/error.h"
+#include "base/little_endian.h"
+#include "base/stream.h"
 #include "package/crc32.h"
 #include "package/qstream.h"
 #include "sample_package.h"

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
+#include "base/null_stream.h"
 #include "container_support.h"
-#include "core/null_stream.h"
 #include "platform/file_stream.h"
 
 namespace xs {

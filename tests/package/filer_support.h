@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/error.h"
+#include "base/error.h"
 #include "package/filer.h"
 #include "package/persistent_list.h"
 #include "package/stored_stream.h"

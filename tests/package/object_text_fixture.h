@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/error.h"
+#include "base/error.h"
 #include "test_classes.h"
 
 namespace xs::testing_classes {

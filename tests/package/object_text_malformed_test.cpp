@@ -2,10 +2,10 @@
 // nothing and crashes nothing.
 #include <gtest/gtest.h>
 
-#include "package/object_component.h"
-#include "package/object_text_parser.h"
 #include "object_text_fixture.h"
 #include "package/class_registry.h"
+#include "package/object_component.h"
+#include "package/object_text_parser.h"
 
 namespace xs::testing_classes {
 namespace {

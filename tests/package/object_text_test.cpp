@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "object_text_fixture.h"
 #include "package/object_component.h"
 #include "package/stored_stream.h"
-#include "object_text_fixture.h"
 
 namespace xs::testing_classes {
 namespace {

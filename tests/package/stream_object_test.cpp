@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
+#include "object_text_fixture.h"
 #include "package/object_component.h"
 #include "package/stored_stream.h"
 #include "platform/file_stream.h"
-#include "object_text_fixture.h"
 
 namespace xs::testing_classes {
 namespace {

@@ -1,6 +1,6 @@
 #include "test_classes.h"
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "package/class_registry.h"
 #include "package/object_component.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/string_list.h"
+#include "base/string_list.h"
 #include "package/persistent_collection.h"
 #include "package/stream_object.h"
 

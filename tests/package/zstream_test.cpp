@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/progress.h"
+#include "base/progress.h"
 #include "package/compression.h"
 
 namespace xs {

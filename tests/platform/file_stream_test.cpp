@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "core/pe_image.h"
 #include "platform/command_line.h"
+#include "platform/pe_image.h"
 
 namespace xs {
 namespace {

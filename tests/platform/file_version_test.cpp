@@ -4,13 +4,13 @@
 
 #include <vector>
 
-#include "core/pe_image.h"
+#include "pe_builder.h"
 #include "platform/command_line.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
+#include "platform/pe_image.h"
 #include "platform/system_error.h"
 #include "platform/system_info.h"
-#include "pe_builder.h"
 #include "platform_fixture.h"
 
 namespace xs {

@@ -5,9 +5,9 @@
 #include <memory>
 #include <thread>
 
-#include "core/convert.h"
-#include "core/error.h"
-#include "core/text.h"
+#include "base/convert.h"
+#include "base/error.h"
+#include "base/text.h"
 #include "platform/command_line.h"
 #include "platform/file_system.h"
 #include "platform/message_loop.h"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/stream.h"
+#include "base/stream.h"
 #include "lang/builtin_words.h"
 #include "platform/pe_builder.h"
 #include "platform/platform_fixture.h"

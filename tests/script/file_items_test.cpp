@@ -5,7 +5,7 @@
 #include <cmath>
 #include <memory>
 
-#include "core/error.h"
+#include "base/error.h"
 #include "file_items_fixture.h"
 #include "platform/pe_builder.h"
 #include "platform/platform_fixture.h"

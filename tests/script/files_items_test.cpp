@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "core/convert.h"
-#include "core/exception.h"
+#include "base/convert.h"
+#include "base/exception.h"
 #include "file_items_fixture.h"
 #include "platform/platform_fixture.h"
 #include "script/file_actions.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/macro_expanders.h"
-#include "core/text.h"
+#include "base/macro_expanders.h"
+#include "base/text.h"
 #include "platform/file_system.h"
 #include "script/file_items.h"
 #include "script/search_items.h"

@@ -4,19 +4,17 @@
 
 #include <map>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "core/engine.h"
-#include "core/macro_expanders.h"
-#include "core/settings.h"
-#include "core/text.h"
+#include "base/macro_expanders.h"
+#include "base/settings.h"
+#include "base/text.h"
 #include "platform/command_line.h"
 #include "platform/file_system.h"
+#include "platform/platform_fixture.h"
 #include "platform/shell_folders.h"
 #include "platform/system_info.h"
-#include "platform/platform_fixture.h"
 #include "script/special_folder.h"
 
 namespace xs {
@@ -273,34 +271,6 @@ TEST(MacroExpanders, RunInRegistrationOrderAndLeaveWhereverTheyStand) {
   UnregisterMacroExpander(c);
   UnregisterMacroExpander(d);
   EXPECT_EQ(RunMacroExpanders("<a><b><c>"), "<a><b><c>");
-}
-
-// The engine's macros expand while a run lasts, and only then.
-class ProbeEngine : public TXCustomInstallEngine {
- public:
-  using TXCustomInstallEngine::TXCustomInstallEngine;
-  std::string during;
-  bool fail = false;
-
- protected:
-  void DoLoad() override {
-    TXRunSettings& s = RunSettings();
-    s.InstallFolder = ExpandPathMacros("<pf>My App" + std::string(1, kPathDelim));
-    s.GroupName = "My Group";
-    s.OldDataFolder = "C:\\Old\\";
-    during = ExpandPathMacros("<install>bin|<group>|<old>|<ui>|<INSTALL>|<Group>");
-    if (fail) throw std::runtime_error("package damaged");
-  }
-};
-
-TEST_F(PathMacros, RunMacrosExpandDuringARunAndNotAfterIt) {
-  for (bool fail : {false, true}) {
-    ProbeEngine engine;
-    engine.fail = fail;
-    EXPECT_EQ(engine.Execute(), !fail);
-    EXPECT_EQ(engine.during, ExpandPathMacros("<pf>My App") + D + "bin|My Group|C:\\Old\\||<INSTALL>|<Group>") << fail;
-    EXPECT_EQ(ExpandPathMacros("<install>bin|<group>"), "<install>bin|<group>") << fail;
-  }
 }
 
 TEST_F(PathMacros, WriteTestMakesTheFolderAndLeavesExistingFilesAlone) {

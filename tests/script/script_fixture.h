@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/error.h"
-#include "core/settings.h"
+#include "base/error.h"
+#include "base/settings.h"
 #include "platform/platform_fixture.h"
 #include "script/register.h"
 

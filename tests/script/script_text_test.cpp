@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/string_list.h"
+#include "base/string_list.h"
 #include "package/class_registry.h"
 #include "package/test_classes.h"
 #include "script/file_items.h"

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "core/macro_expanders.h"
-#include "core/text.h"
+#include "base/macro_expanders.h"
+#include "base/text.h"
 #include "platform/file_system.h"
 #include "platform/pe_builder.h"
 #include "script/file_items.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/convert.h"
+#include "base/convert.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"

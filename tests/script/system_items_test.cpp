@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/application.h"
 #include "platform/file_stream.h"
 #include "platform/message_loop.h"
 #include "platform/profile.h"
 #include "platform/util_window.h"
 #include "script/system_actions.h"
 #include "script_fixture.h"
+#include "ui/application.h"
 #ifndef _WIN32
 #include "platform/emulation.h"
 #include "platform/system_params.h"

@@ -1,6 +1,6 @@
 #include "platform/codepage.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace xs {
 

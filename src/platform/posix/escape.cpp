@@ -1,6 +1,6 @@
 #include "platform/posix/escape.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace xs {
 

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <sstream>
 
-#include "core/convert.h"
+#include "base/convert.h"
 #include "platform/posix/atomic_file.h"
 #include "platform/posix/escape.h"
 #include "platform/posix/native_path.h"

@@ -1,0 +1,10 @@
+#include "base/settings.h"
+
+namespace xs {
+
+TXRunSettings& RunSettings() {
+  static TXRunSettings settings;
+  return settings;
+}
+
+}  // namespace xs
