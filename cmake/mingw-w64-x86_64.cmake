@@ -1,4 +1,4 @@
-# Cross-compiles the Windows programs with Debian's mingw-w64 toolchain.
+# Cross-compiles the 64-bit Windows programs with Debian's mingw-w64 toolchain.
 # Its tests run under Wine (tests/wine).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Builds everything (Linux tools and the Windows programs), builds the
-# example installer (examples/hello) with the Linux builder and runs it under
-# Wine.
+# Builds everything (Linux tools and the 64-bit and 32-bit Windows
+# programs), builds the example installer (examples/hello) with the Linux
+# builder and runs the 64-bit one under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake --preset native
 cmake --build --preset native
-cmake --preset windows
-cmake --build --preset windows
+for preset in windows windows-x86; do
+  cmake --preset $preset
+  cmake --build --preset $preset
+done
 
 ex=build/windows/examples
 tool=build/native/apps/xsetup-build/xsetup-build

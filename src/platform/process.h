@@ -19,11 +19,16 @@ class TProcess {
   // Starts the program that command_line names, the command line given to
   // it whole as on Windows: the program, then its arguments, split by the
   // system's rules (blanks separate, double quotes group, a backslash before
-  // a quote escapes it). working_folder empty: this process's current folder.
-  // No handles are inherited; minimized asks the program to show its window
-  // minimized without activating it. On success returns true and the program
-  // runs. On failure (no such program, a missing working folder, a second
-  // Start on one object) returns false with the error number set.
+  // a quote escapes it). The program is named by its full path ("C:\...",
+  // "\\server\...", on POSIX "/..."): a bare or relative name is refused
+  // with kErrPathNotFound, never looked for in the folders of the search
+  // path, where a planted program of that name could wait. working_folder
+  // empty: this process's current folder. No handles are inherited;
+  // minimized asks the program to show its window minimized without
+  // activating it. On success returns true and the program runs. On failure
+  // (no such program, a name without its full path, a missing working
+  // folder, a second Start on one object) returns false with the error
+  // number set.
   bool Start(const std::string& command_line, const std::string& working_folder, bool minimized);
 
   // Waits at most timeout_ms until the started program waits for user input

@@ -55,6 +55,21 @@ TEST_F(Process, ProgramsThatCannotStartAreReported) {
   EXPECT_FALSE(bad_folder.Start(Shell("exit 0"), Scratch("missing folder"), false));
 }
 
+// A planted program of that name in the current folder or on the search
+// path must never be the one that runs.
+TEST_F(Process, ProgramsWithoutTheirFullPathAreRefused) {
+#ifdef _WIN32
+  const char* lines[] = {"cmd.exe /c exit 0", "\"cmd.exe\" /c exit 0", "system32\\cmd.exe /c exit 0", "C:cmd.exe"};
+#else
+  const char* lines[] = {"sh -c \"exit 0\"", "\"sh\" -c \"exit 0\"", "bin/sh -c \"exit 0\""};
+#endif
+  for (const char* line : lines) {
+    TProcess p;
+    EXPECT_FALSE(p.Start(line, "", false)) << line;
+    EXPECT_EQ(LastSystemError(), kErrPathNotFound) << line;
+  }
+}
+
 TEST_F(Process, TheWaitLetsTheCallersMessagesThrough) {
   int delivered = 0;
   WindowHandle wnd = AllocateHWnd([&](TMessage& m) {

@@ -4,6 +4,9 @@
 # into the host's desktop menus is disabled.
 #   wine-env.sh start DIR   headless X server and a fresh private prefix in DIR
 #   wine-env.sh stop DIR    ends the prefix's wineserver and the X server
+# The prefix is a 64-bit one that runs 32-bit programs too (made by the
+# 64-bit loader). Whether this machine runs 32-bit programs at all is probed
+# once here: where it cannot, DIR/no-wine32 says why (see wine32-guard.sh).
 set -u
 cmd=${1:?usage: wine-env.sh start|stop DIR}
 dir=${2:?usage: wine-env.sh start|stop DIR}
@@ -27,8 +30,12 @@ case "$cmd" in
     [ -s "$dir/display.num" ] || { echo "Xvfb did not start" >&2; cat "$dir/xvfb.log" >&2; exit 1; }
     export DISPLAY=":$(tr -d '\n' <"$dir/display.num")"
     echo "$DISPLAY" >"$dir/display"
-    timeout 180 wine wineboot -i >"$dir/wineboot.log" 2>&1 || { echo "wineboot failed" >&2; cat "$dir/wineboot.log" >&2; exit 1; }
+    timeout 180 /usr/lib/wine/wine64 wineboot -i >"$dir/wineboot.log" 2>&1 || { echo "wineboot failed" >&2; cat "$dir/wineboot.log" >&2; exit 1; }
     timeout 60 wineserver -w
+    if ! probe=$(/usr/lib/wine/wine --version 2>&1); then
+      echo "this machine cannot run 32-bit Windows programs: /usr/lib/wine/wine: ${probe##*: }" >"$dir/no-wine32"
+      cat "$dir/no-wine32"
+    fi
     echo "wine prefix ready in $WINEPREFIX on $DISPLAY"
     ;;
   stop) stop ;;

@@ -89,6 +89,10 @@ bool TProcess::Start(const std::string& command_line, const std::string& working
     return false;
   }
   args[0] = NativePath(args[0]);
+  if (args[0][0] != '/') {
+    SetLastSystemError(kErrPathNotFound);
+    return false;
+  }
   std::vector<char*> argv;
   for (std::string& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
@@ -99,7 +103,7 @@ bool TProcess::Start(const std::string& command_line, const std::string& working
   if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
   posix_spawn_file_actions_addclosefrom_np(&actions, 3);  // nothing is inherited
   pid_t pid = 0;
-  int code = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  int code = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   SetLastSystemError(code);
   if (code != 0) return false;

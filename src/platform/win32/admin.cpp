@@ -11,21 +11,12 @@ bool IsAdministrator() {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
   if (GetVersionExA(&version) && version.dwPlatformId != VER_PLATFORM_WIN32_NT) return true;
 #pragma GCC diagnostic pop
-  HMODULE advapi = LoadLibraryA("advapi32.dll");
-  if (!advapi) return false;
-  using OpenFn = SC_HANDLE(WINAPI*)(LPCSTR, LPCSTR, DWORD);
-  using CloseFn = BOOL(WINAPI*)(SC_HANDLE);
-  auto open = reinterpret_cast<OpenFn>(reinterpret_cast<void*>(GetProcAddress(advapi, "OpenSCManagerA")));
-  auto close = reinterpret_cast<CloseFn>(reinterpret_cast<void*>(GetProcAddress(advapi, "CloseServiceHandle")));
+  // advapi32 is one of the program's imports, so no DLL is looked for here.
   bool admin = false;
-  if (open && close) {
-    SC_HANDLE manager = open(nullptr, nullptr, GENERIC_READ | GENERIC_WRITE | GENERIC_EXECUTE);
-    if (manager) {
-      admin = true;
-      close(manager);
-    }
+  if (SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, GENERIC_READ | GENERIC_WRITE | GENERIC_EXECUTE)) {
+    admin = true;
+    CloseServiceHandle(manager);
   }
-  FreeLibrary(advapi);
   return admin;
 }
 

@@ -15,6 +15,19 @@ bool TProcess::Start(const std::string& command_line, const std::string& working
     SetLastSystemError(ERROR_INVALID_PARAMETER);
     return false;
   }
+  // The program part of the command line, as the system splits it.
+  std::string program;
+  if (!command_line.empty() && command_line[0] == '"') {
+    program = command_line.substr(1, command_line.find('"', 1) - 1);
+  } else {
+    program = command_line.substr(0, command_line.find_first_of(" \t"));
+  }
+  bool full_path = (program.size() > 2 && program[1] == ':' && (program[2] == '\\' || program[2] == '/')) ||
+                   program.starts_with("\\\\");
+  if (!full_path) {
+    SetLastSystemError(ERROR_PATH_NOT_FOUND);
+    return false;
+  }
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   if (minimized) {
@@ -23,7 +36,8 @@ bool TProcess::Start(const std::string& command_line, const std::string& working
   }
   PROCESS_INFORMATION info{};
   std::string line = command_line;  // the system may write into it
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  // Named as the application, the program is never searched for.
+  if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       working_folder.empty() ? nullptr : working_folder.c_str(), &startup, &info)) {
     SetLastSystemError(static_cast<int>(GetLastError()));
     return false;
