@@ -38,6 +38,7 @@ WINE_NATIVE_DLLS=$(IFS=,; echo "${names[*]}")
 cd "$work" || exit 1
 run "$work/setup.exe" /lg:7 || fail "setup.exe /lg:7 exited with $?"
 [ -z "$(markers)" ] || fail "setup.exe loaded from its folder: $(markers)"
+rm -f "$work"/*.marker
 run "$work/xsetup-build.exe" package "$example/hello.xss" -o "$work/hello.pkg" || fail "xsetup-build.exe package exited with $?"
 out=$(run "$work/xsetup-build.exe" verify "$work/hello.pkg" | tr -d '\r')
 [ "$out" = ok ] || fail "xsetup-build.exe verify: $out"
