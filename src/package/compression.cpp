@@ -69,7 +69,8 @@ int64_t TXDecompressionStream::DecompressTo(TStream& destination, TXProgressItem
   int64_t produced = 0;
   for (;;) {
     // One byte more than the limit allows tells an overlong stream apart.
-    int64_t n = z_.Read(block.data(), std::min(kBlock, limit - produced + 1));
+    int64_t room = limit - produced;
+    int64_t n = z_.Read(block.data(), room < kBlock ? room + 1 : kBlock);
     if (n <= 0) break;
     if (n > limit - produced) return limit + 1;
     destination.WriteBuffer(block.data(), n);

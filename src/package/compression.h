@@ -49,7 +49,7 @@ class TXDecompressionStream {
   // stored bytes claiming gigabytes cost no more than limit. Raises as
   // Decompress and on a destination failure.
   int64_t DecompressTo(TStream& destination, TXProgressItem* progress, int64_t total,
-                       int64_t limit = INT64_MAX - 1);
+                       int64_t limit = INT64_MAX);
   // Whether the zlib stream's end was reached; a stream cut short (its
   // source ran out) inflates without error but never ends.
   bool Ended() const { return z_.Ended(); }

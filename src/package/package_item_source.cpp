@@ -1,7 +1,5 @@
 #include "package/package_item_source.h"
 
-#include <algorithm>
-
 #include "base/error.h"
 #include "package/compression.h"
 #include "package/crc32.h"
@@ -37,7 +35,8 @@ class TItemReader : public TStream {
     if (count <= 0 || done_) return 0;
     int64_t n = 0;
     // One byte more than the limit allows tells an overlong item apart.
-    int64_t want = std::min(count, limit_ - produced_ + 1);
+    int64_t room = limit_ - produced_;
+    int64_t want = room < count ? room + 1 : count;
     try {
       n = inflater_ ? inflater_->Decompress(buffer, want, nullptr) : window_->Read(buffer, want);
     } catch (const EZLibError&) {
