@@ -1,6 +1,8 @@
 #include "build_commands.h"
 
+#include <exception>
 #include <functional>
+#include <memory>
 #include <ostream>
 
 #include "base/error.h"
@@ -9,6 +11,8 @@
 #include "lang/language.h"
 #include "lang/lg_filer.h"
 #include "lang/words_text.h"
+#include "package/container_check.h"
+#include "package/qstream.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "script/file_items.h"
@@ -32,23 +36,37 @@ bool ReadWholeFile(const std::string& name, std::string& text, std::ostream& err
   }
 }
 
-// Writes through a temporary file renamed into place, so that a failed
-// build never leaves a partial OUT.
-bool Publish(const std::string& out_file, const std::function<bool(const std::string&)>& write,
-             std::ostream& err) {
-  const std::string temp = out_file + ".part";
-  if (!write(temp)) {
-    RemoveFile(temp);
-    err << "xsetup-build: cannot write " << out_file << " (error " << XError().GetCode() << ")\n";
+// Whether the container just written into file reads back whole.
+bool ReadsBack(TStream& file) {
+  TXQStream container;
+  return container.Open(omRead, &file, false, nullptr, 0) && CheckContainer(container) == errNone;
+}
+
+// Writes OUT through a new temporary file beside it, which is checked and
+// then moved over OUT in one step: whatever fails, an earlier OUT stays as
+// it was and no temporary file is left behind.
+bool Publish(const std::string& out_file, const std::function<bool(TStream&)>& write, std::ostream& err) {
+  std::unique_ptr<TFileStream> temp = CreateTempFileBeside(out_file);
+  if (!temp) {
+    err << "xsetup-build: cannot write " << out_file << " (no temporary file can be made beside it)\n";
     return false;
   }
-  RemoveFile(out_file);
-  if (!MoveFileTo(temp, out_file)) {
-    RemoveFile(temp);
-    err << "xsetup-build: cannot write " << out_file << "\n";
-    return false;
+  const std::string temp_name = temp->FileName();
+  XError().Clear();
+  bool ok = false;
+  try {
+    ok = write(*temp) && ReadsBack(*temp);
+  } catch (const std::exception&) {
+    ok = false;
   }
-  return true;
+  int code = XError().GetCode();
+  temp.reset();
+  if (ok && MoveFileOver(temp_name, out_file)) return true;
+  RemoveFile(temp_name);
+  err << "xsetup-build: cannot write " << out_file;
+  if (code != errNone) err << " (error " << code << ")";
+  err << "\n";
+  return false;
 }
 
 // Loads the bytes and facts of every source file the script names, relative
@@ -94,8 +112,10 @@ int PackageCommand(const std::string& script_file, const std::string& out_file,
       return 1;
     }
   }
-  bool ok = Publish(out_file, [&](const std::string& temp) {
-    return SaveNewFileWith(temp, FilerClass<TXInstallFiler>, &contents, false, nullptr, {}, ifBestCompression);
+  bool ok = Publish(out_file, [&](TStream& out) {
+    std::unique_ptr<TXFiler> filer = FilerClass<TXInstallFiler>();
+    filer->Setup(&contents, ifBestCompression, {});
+    return filer->SaveToStream(out, nullptr, false);
   }, err);
   return ok ? 0 : 1;
 }
@@ -120,7 +140,7 @@ int LangCommand(const std::string& words_file, const std::string& out_file, std:
   project.SetLgID(table.ActiveLangID());
   int name = table.Words().IndexOfName("LangName");
   if (name >= 0) project.LgName = table.Words().ValueFromIndex(name);
-  bool ok = Publish(out_file, [&](const std::string& temp) { return SaveLgProjectFile(temp, project); }, err);
+  bool ok = Publish(out_file, [&](TStream& out) { return SaveLgProject(out, project); }, err);
   return ok ? 0 : 1;
 }
 

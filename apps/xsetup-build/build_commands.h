@@ -11,7 +11,9 @@ namespace xs {
 // (a container at offset 0) with group "Languages" holding the packs in the
 // order given and group "Data" with the script, its items and the files'
 // contents. On a script error prints "SCRIPT:LINE: message", leaves no OUT
-// behind and returns 1.
+// behind and returns 1. OUT is written to a temporary file beside it, read
+// back and moved over OUT in one step, so a failed write (a full disk)
+// leaves an earlier OUT as it was and nothing new behind.
 int PackageCommand(const std::string& script_file, const std::string& out_file,
                    const std::vector<std::string>& packs, std::ostream& err);
 

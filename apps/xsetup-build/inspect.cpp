@@ -7,6 +7,7 @@
 
 #include "base/error.h"
 #include "base/null_stream.h"
+#include "package/container_check.h"
 #include "package/qstream.h"
 #include "platform/file_stream.h"
 
@@ -117,6 +118,8 @@ int DumpPackage(const std::string& file_name, int64_t start, std::ostream& out) 
       }
     }
   }
+  // Records dropped from the chain leave no line of their own.
+  if (first == errNone && c.DamagedRecords() > 0) first = errLoad;
   return first == errNone ? 0 : Fail(out, first);
 }
 
@@ -124,17 +127,8 @@ int VerifyPackage(const std::string& file_name, int64_t start, std::ostream& out
   Opened o;
   OpenPackage(file_name, start, o);
   if (!o.loaded) return Fail(out, XError().GetCode());
-  TXQStream& c = o.container;
-  for (const auto& g : c.Groups) {
-    if (!g->Loaded) return Fail(out, g->Failure);
-    for (const auto& h : g->Headers) {
-      if (!h->Loaded) return Fail(out, h->Failure);
-      for (int i = 0; i < h->Count; ++i) {
-        TNullStream sink;
-        if (!c.ReadItemToStream(*h, i, nullptr, sink)) return Fail(out, XError().GetCode());
-      }
-    }
-  }
+  int code = CheckContainer(o.container);
+  if (code != errNone) return Fail(out, code);
   out << "ok\n";
   return 0;
 }

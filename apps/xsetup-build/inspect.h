@@ -15,7 +15,8 @@ namespace xs {
 int DumpPackage(const std::string& file_name, int64_t start, std::ostream& out);
 
 // Loads the package and reads every item of every header, checking every
-// checksum. Prints "ok" and returns 0, or prints "error N" and returns 1.
+// checksum. Prints "ok" and returns 0, or prints "error N" and returns 1;
+// a damaged record (even one the load could step over) is error 14.
 int VerifyPackage(const std::string& file_name, int64_t start, std::ostream& out);
 
 }  // namespace xs

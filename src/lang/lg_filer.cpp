@@ -35,6 +35,7 @@ void TXLgFilerGroup::ObjectIndexLoaded() {
   if (TXDataIndexItem* entry = DataIndex.FindEntry(kWordsEntry)) {
     entry->Present = true;
     entry->Data = static_cast<TStream*>(&project->Words);
+    entry->MaxBytes = kMaxWordsBytes;
   }
 }
 
@@ -60,10 +61,6 @@ bool ReadLgProject(TStream& stream, TXLgProject& project) {
 
 bool ReadLgProjectFile(const std::string& file_name, TXLgProject& project) {
   return LoadFileWith(file_name, FilerClass<TXLgFiler>, &project, false, nullptr);
-}
-
-bool SaveLgProjectFile(const std::string& file_name, TXLgProject& project) {
-  return SaveNewFileWith(file_name, FilerClass<TXLgFiler>, &project, false, nullptr);
 }
 
 bool SaveLgProject(TStream& stream, TXLgProject& project) {

@@ -19,6 +19,10 @@
 
 namespace xs {
 
+// The most bytes a pack's words text may inflate to: many times the
+// largest words text, so that a crafted pack cannot claim much memory.
+constexpr int64_t kMaxWordsBytes = int64_t{4} << 20;
+
 // The group "Language": the pack's header object and its words stream.
 class TXLgFilerGroup : public TXRStreamFilerGroup {
  public:
@@ -48,8 +52,6 @@ bool ReadLgHeader(TStream& stream, TXLgHeader& header);
 bool ReadLgProject(TStream& stream, TXLgProject& project);
 // The same from a file; a missing file records errFileMissing.
 bool ReadLgProjectFile(const std::string& file_name, TXLgProject& project);
-// Writes project as a pack into a new file. On failure false.
-bool SaveLgProjectFile(const std::string& file_name, TXLgProject& project);
 // Writes project as a pack into stream at its position.
 bool SaveLgProject(TStream& stream, TXLgProject& project);
 

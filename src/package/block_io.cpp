@@ -112,8 +112,9 @@ bool ReadBlock(TStream& stream, void* buffer, bool compressed, bool raise, TXPro
 }
 
 bool ReadBlockToStream(TStream& stream, TStream& destination, bool compressed, bool raise,
-                       TXProgressItem* progress, int64_t count, int64_t offset) {
-  return Guarded(errLoad, raise, progress, [&] {
+                       TXProgressItem* progress, int64_t count, int64_t offset, int64_t limit) {
+  bool unlike_declared = false;
+  bool ok = Guarded(errLoad, false, progress, [&] {
     destination.SetPosition(0);
     if (count <= 0) return;
     int64_t end = 0;
@@ -121,11 +122,16 @@ bool ReadBlockToStream(TStream& stream, TStream& destination, bool compressed, b
       throw EStreamError("block lies beyond the end of the stream");
     TXSubStream window(stream, count, offset);
     SeekExactly(window, 0);
-    if (compressed)
-      TXDecompressionStream(window).DecompressTo(destination, progress, count);
-    else
-      destination.CopyFrom(window, count);
+    if (compressed) {
+      TXDecompressionStream z(window);
+      unlike_declared = z.DecompressTo(destination, progress, count, limit) > limit || !z.Ended();
+    } else {
+      unlike_declared = count > limit;
+      if (!unlike_declared) destination.CopyFrom(window, count);
+    }
   });
+  if (ok && unlike_declared) ok = XError().CheckError(false, errChecksum);
+  return ok || XError().CheckError(false, XError().GetCode(), raise);
 }
 
 bool ReadBufferWithCRC(TStream& stream, void* buffer, bool compressed, bool raise, TXProgressItem* progress,
@@ -135,10 +141,17 @@ bool ReadBufferWithCRC(TStream& stream, void* buffer, bool compressed, bool rais
 }
 
 bool ReadStreamWithCRC(TStream& stream, TStream& destination, bool compressed, bool raise,
-                       TXProgressItem* progress, int64_t count, int64_t offset, uint32_t expected) {
+                       TXProgressItem* progress, int64_t count, int64_t offset, uint32_t expected,
+                       int64_t limit) {
   TChecksumWriter tee(destination);
-  return ReadBlockToStream(stream, tee, compressed, raise, progress, count, offset) &&
-         VerifyCRC32(tee.Checksum(), expected, raise);
+  bool ok = ReadBlockToStream(stream, tee, compressed, false, progress, count, offset, limit) &&
+            VerifyCRC32(tee.Checksum(), expected);
+  if (ok) return true;
+  try {
+    destination.SetSize(0);
+  } catch (const std::exception&) {
+  }
+  return XError().CheckError(false, XError().GetCode(), raise);
 }
 
 }  // namespace xs

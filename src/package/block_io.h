@@ -15,6 +15,11 @@
 
 namespace xs {
 
+// The most bytes one stored block may give when nothing declares its size
+// more closely: room for any object text, words text or image, far below
+// what would exhaust memory.
+constexpr int64_t kMaxBlockBytes = int64_t{128} << 20;
+
 // start := stream's position. level_index != 0: deflates count bytes of
 // buffer into stream (ZLibLevel), else writes them as they are. stored := the
 // bytes written.
@@ -42,14 +47,18 @@ bool ReadBlock(TStream& stream, void* buffer, bool compressed, bool raise, TXPro
 // count bytes at offset: inflated through a window over exactly those bytes
 // (compressed) or copied. count 0 writes nothing. A block that lies beyond
 // the stream's end fails before anything is read. Memory does not grow
-// with the block.
+// with the block. A block that would give more than limit bytes, or whose
+// zlib stream ends early, records errChecksum; inflating stops at limit.
 bool ReadBlockToStream(TStream& stream, TStream& destination, bool compressed, bool raise,
-                       TXProgressItem* progress, int64_t count, int64_t offset);
+                       TXProgressItem* progress, int64_t count, int64_t offset, int64_t limit = kMaxBlockBytes);
 // The same, then the CRC32 of the bytes produced must equal expected.
 bool ReadBufferWithCRC(TStream& stream, void* buffer, bool compressed, bool raise, TXProgressItem* progress,
                        int64_t count, int64_t offset, uint32_t expected);
-// The destination must be empty: the checksum covers the bytes written to it.
+// The destination must be empty: the checksum covers the bytes written to
+// it. On failure the destination is emptied again where its size can be
+// set (a memory stream): nothing of a damaged block is kept.
 bool ReadStreamWithCRC(TStream& stream, TStream& destination, bool compressed, bool raise,
-                       TXProgressItem* progress, int64_t count, int64_t offset, uint32_t expected);
+                       TXProgressItem* progress, int64_t count, int64_t offset, uint32_t expected,
+                       int64_t limit = kMaxBlockBytes);
 
 }  // namespace xs

@@ -62,13 +62,17 @@ int64_t TXDecompressionStream::Decompress(void* buffer, int64_t count, TXProgres
   return z_.Read(buffer, count);
 }
 
-int64_t TXDecompressionStream::DecompressTo(TStream& destination, TXProgressItem* progress, int64_t total) {
+int64_t TXDecompressionStream::DecompressTo(TStream& destination, TXProgressItem* progress, int64_t total,
+                                            int64_t limit) {
   ProgressScope scope(z_, progress, total);
   std::vector<uint8_t> block(kBlock);
   int64_t produced = 0;
   for (;;) {
-    int64_t n = z_.Read(block.data(), kBlock);
+    // One byte more than the limit allows tells an overlong stream apart.
+    int64_t room = limit - produced;
+    int64_t n = z_.Read(block.data(), room < kBlock ? room + 1 : kBlock);
     if (n <= 0) break;
+    if (n > limit - produced) return limit + 1;
     destination.WriteBuffer(block.data(), n);
     produced += n;
   }

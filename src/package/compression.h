@@ -44,8 +44,15 @@ class TXDecompressionStream {
   int64_t Decompress(void* buffer, int64_t count, TXProgressItem* progress);
   // Inflates everything into destination in 32 KiB blocks until nothing more
   // comes; returns the bytes produced. total (the stored size) scales the
-  // progress. Raises as Decompress and on a destination failure.
-  int64_t DecompressTo(TStream& destination, TXProgressItem* progress, int64_t total);
+  // progress. Stops as soon as more than limit bytes come out: then at most
+  // limit bytes were written and the result is limit + 1, so that a few
+  // stored bytes claiming gigabytes cost no more than limit. Raises as
+  // Decompress and on a destination failure.
+  int64_t DecompressTo(TStream& destination, TXProgressItem* progress, int64_t total,
+                       int64_t limit = INT64_MAX);
+  // Whether the zlib stream's end was reached; a stream cut short (its
+  // source ran out) inflates without error but never ends.
+  bool Ended() const { return z_.Ended(); }
 
  private:
   TZDecompressionStream z_;

@@ -14,6 +14,7 @@ bool TXDataIndexItem::AssignFrom(const TPersistent& source) {
   if (auto* other = dynamic_cast<const TXDataIndexItem*>(&source)) {
     Present = other->Present;
     Data = other->Data;
+    MaxBytes = other->MaxBytes;
   }
   return true;
 }

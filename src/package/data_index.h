@@ -17,6 +17,7 @@
 #include <variant>
 
 #include "base/stream.h"
+#include "package/block_io.h"
 #include "package/persistent_collection.h"
 #include "package/stream_object.h"
 
@@ -44,8 +45,11 @@ class TXDataIndexItem : public TXCollectionItem {
   // Set while loading by the hook that wants the entry's data read.
   bool Present = false;
   TXIndexData Data;
+  // The most bytes the entry's data may give; a hook that knows the data
+  // sets it lower (a stream object's own declared size applies as well).
+  int64_t MaxBytes = kMaxBlockBytes;
 
-  // From a TXDataIndexItem: also Present and Data.
+  // From a TXDataIndexItem: also Present, Data and MaxBytes.
   bool AssignFrom(const TPersistent& source) override;
 };
 

@@ -113,6 +113,13 @@ bool TXRStreamFiler::LoadFromStream(TStream& stream, TXProgressItem* progress, b
   return Finish(errLoad, raise, progress, [&] {
     bool ok = container.Open(omRead, &stream, false, PxBeginChild(progress, 20), StartOffset) &&
               LoadGroups(container, PxBeginChild(progress, 80));
+    // What a damaged record held is missing from the tree; a load that went
+    // on without it must not pass for a whole one. The damage is the cause
+    // of whatever a group then failed at.
+    if (container.DamagedRecords() > 0) {
+      XError().SetError(errLoad, container.DamagedRecords(), false, "damaged records");
+      ok = false;
+    }
     container.Close();
     return ok;
   });
@@ -174,34 +181,36 @@ namespace {
 
 // Runs each container group, keeping the first failure's error on the error
 // object when all have run: the groups' own container operations clear it.
+// Returns whether no group failed with a code; a group that finds nothing
+// to load (its name is not in the container) fails without one.
 template <class Run>
-void ForEachStreamGroup(TXFilerGroupList& groups, TXProgressItem* progress, Run run) {
+bool ForEachStreamGroup(TXFilerGroupList& groups, TXProgressItem* progress, Run run) {
   PxSetMax(progress, static_cast<uint32_t>(groups.Count()));
   TXErrorObject first;
   for (int i = 0; i < groups.Count(); ++i) {
     TXProgressItem* step = PxBeginStepChild(progress);
     auto* group = dynamic_cast<TXRStreamFilerGroup*>(groups[i]);
+    XError().Clear();
     if (group && !run(*group, step) && first.Code == 0) first = XError().Object();
     PxFinish(step);
   }
   PxFinish(progress);
   if (first.Code != 0) XError().SetError(first.Code, first.Extra, false, first.Text);
+  return first.Code == 0;
 }
 
 }  // namespace
 
 bool TXRStreamFiler::LoadGroups(TXRStream& container, TXProgressItem* progress) {
-  ForEachStreamGroup(Groups, progress, [&](TXRStreamFilerGroup& g, TXProgressItem* step) {
+  return ForEachStreamGroup(Groups, progress, [&](TXRStreamFilerGroup& g, TXProgressItem* step) {
     return g.LoadGroup(container, step);
   });
-  return true;
 }
 
 bool TXRStreamFiler::SaveGroups(TXRStream& container, TXProgressItem* progress) {
-  ForEachStreamGroup(Groups, progress, [&](TXRStreamFilerGroup& g, TXProgressItem* step) {
+  return ForEachStreamGroup(Groups, progress, [&](TXRStreamFilerGroup& g, TXProgressItem* step) {
     return g.SaveGroup(container, step);
   });
-  return true;
 }
 
 // --- entry points ------------------------------------------------------------

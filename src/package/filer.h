@@ -105,6 +105,8 @@ class TXRStreamFiler : public TXFiler {
   // The zlib level of the items written (TXRStream::SetCompressionLevel).
   int CompressionLevel = 2;
 
+  // Fails with errLoad (Extra: their number) when the container holds
+  // damaged records, even though every group loaded what it found.
   bool LoadFromStream(TStream& stream, TXProgressItem* progress, bool raise) override;
   bool SaveToStream(TStream& stream, TXProgressItem* progress, bool raise) override;
   // Opens an existing file for reading and adding (the new records replace
@@ -122,9 +124,11 @@ class TXRStreamFiler : public TXFiler {
   virtual bool WriteIdentity(TXRStream& container);
   // Loads each TXRStreamFilerGroup, in order, one progress step each. A
   // group that fails does not stop the others; the first failure's code
-  // stays on the error object. Succeeds whatever the groups report.
+  // stays on the error object and the result is false. A group whose name
+  // is not in the container loads nothing and is no failure.
   virtual bool LoadGroups(TXRStream& container, TXProgressItem* progress);
-  // Saves each TXRStreamFilerGroup likewise.
+  // Saves each TXRStreamFilerGroup likewise; a group that fails makes the
+  // result false: a container missing part of a group is no saved tree.
   virtual bool SaveGroups(TXRStream& container, TXProgressItem* progress);
 
  private:

@@ -20,8 +20,8 @@ namespace {
 // window; the checksum is kept as the bytes go by.
 class TItemReader : public TStream {
  public:
-  TItemReader(const TXPackageItemLocation& location, const TXItemSpan& span)
-      : location_(location), entry_(span.Entry), file_(Open(location.FileName)) {
+  TItemReader(const TXPackageItemLocation& location, const TXItemSpan& span, int64_t limit)
+      : location_(location), entry_(span.Entry), limit_(limit), file_(Open(location.FileName)) {
     int64_t end = 0;
     if (span.Position < 0 || entry_.Size < 0 || !CheckedAdd(span.Position, entry_.Size, end) ||
         end > file_->Size())
@@ -34,16 +34,21 @@ class TItemReader : public TStream {
   int64_t Read(void* buffer, int64_t count) override {
     if (count <= 0 || done_) return 0;
     int64_t n = 0;
+    // One byte more than the limit allows tells an overlong item apart.
+    int64_t room = limit_ - produced_;
+    int64_t want = room < count ? room + 1 : count;
     try {
-      n = inflater_ ? inflater_->Decompress(buffer, count, nullptr) : window_->Read(buffer, count);
+      n = inflater_ ? inflater_->Decompress(buffer, want, nullptr) : window_->Read(buffer, want);
     } catch (const EZLibError&) {
       Fail(errLoad, 0, location_.Describe());
     }
+    if (n > limit_ - produced_) Fail(errChecksum, 0, location_.Describe());
     crc_ = CRC32Update(crc_, buffer, n);
     produced_ += n;
-    if (n < count) {
+    if (n < want) {
       done_ = true;
-      if (crc_ != entry_.Checksum) Fail(errChecksum, 0, location_.Describe());
+      bool ended = !inflater_ || inflater_->Ended();
+      if (!ended || crc_ != entry_.Checksum) Fail(errChecksum, 0, location_.Describe());
     }
     return n;
   }
@@ -64,6 +69,7 @@ class TItemReader : public TStream {
 
   TXPackageItemLocation location_;
   TXRItemEntry entry_;
+  int64_t limit_;
   std::unique_ptr<TFileStream> file_;
   std::unique_ptr<TXSubStream> window_;
   std::unique_ptr<TXDecompressionStream> inflater_;
@@ -78,13 +84,15 @@ std::string TXPackageItemLocation::Describe() const {
   return FileName + ": " + Group + "/" + std::to_string(HeaderIndex) + "/" + std::to_string(ItemIndex);
 }
 
-TXPackageItemSource::TXPackageItemSource(TXPackageItemLocation location, const TXItemSpan& span)
-    : location_(std::move(location)), span_(span) {}
+TXPackageItemSource::TXPackageItemSource(TXPackageItemLocation location, const TXItemSpan& span, int64_t limit)
+    : location_(std::move(location)), span_(span), limit_(limit) {}
 
-std::unique_ptr<TStream> TXPackageItemSource::Open() const { return std::make_unique<TItemReader>(location_, span_); }
+std::unique_ptr<TStream> TXPackageItemSource::Open() const {
+  return std::make_unique<TItemReader>(location_, span_, limit_);
+}
 
 std::unique_ptr<TXByteSource> TXPackageItemSource::Clone() const {
-  return std::make_unique<TXPackageItemSource>(location_, span_);
+  return std::make_unique<TXPackageItemSource>(location_, span_, limit_);
 }
 
 }  // namespace xs

@@ -28,8 +28,9 @@ struct TXPackageItemLocation {
 class TXPackageItemSource : public TXByteSource {
  public:
   // span: where the item's stored bytes lie in the file, as the container
-  // that found the item saw them.
-  TXPackageItemSource(TXPackageItemLocation location, const TXItemSpan& span);
+  // that found the item saw them; limit: the most bytes they may give (the
+  // size the item's owner declares).
+  TXPackageItemSource(TXPackageItemLocation location, const TXItemSpan& span, int64_t limit);
 
   const TXPackageItemLocation& Location() const { return location_; }
   const TXItemSpan& Span() const { return span_; }
@@ -39,7 +40,9 @@ class TXPackageItemSource : public TXByteSource {
   // forward-only stream over the item's bytes: Read inflates (or copies)
   // through a window over exactly the stored bytes, about 100 KiB of memory
   // whatever the item's size; at the end of the bytes their checksum is
-  // verified. Seeking works only to the current position.
+  // verified. More bytes than the limit, or a zlib stream that ends early,
+  // fail like a checksum mismatch. Seeking works only to the current
+  // position.
   // Raises EXError after recording errFileOpen (3: the file cannot be
   // opened; Extra the system's error number, Text the file name) or errLoad
   // (the item no longer fits in the file). Reading raises EXError after
@@ -51,6 +54,7 @@ class TXPackageItemSource : public TXByteSource {
  private:
   TXPackageItemLocation location_;
   TXItemSpan span_;
+  int64_t limit_;
 };
 
 }  // namespace xs

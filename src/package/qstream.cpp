@@ -91,7 +91,7 @@ void TXQStream::OpenAppending() {
 // --- reading items -----------------------------------------------------------
 
 bool TXQStream::ReadItemToStream(const TXRHeaderObject& header, int index, TXProgressItem* progress,
-                                 TStream& destination) {
+                                 TStream& destination, int64_t limit) {
   XError().Clear();
   bool ok = false;
   if (CanRead() && index >= 0 && index < header.Count) {
@@ -99,7 +99,7 @@ bool TXQStream::ReadItemToStream(const TXRHeaderObject& header, int index, TXPro
     if (auto span = ItemSpan(header, index)) {
       const TXRItemEntry& e = span->Entry;
       ok = ReadStreamWithCRC(*stream_, destination, e.Compressed(), false, progress, e.Size, span->Position,
-                             e.Checksum);
+                             e.Checksum, limit);
     } else {
       XError().SetError(header.Loaded || header.Failure == 0 ? errLoad : header.Failure);
     }

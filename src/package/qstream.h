@@ -23,7 +23,7 @@ class TXQStream : public TXRStream {
   bool EndHeader(TXProgressItem* progress) override;
   bool ReadItem(const TXRHeaderObject& header, int index, TXProgressItem* progress, std::string& text) override;
   bool ReadItemToStream(const TXRHeaderObject& header, int index, TXProgressItem* progress,
-                        TStream& destination) override;
+                        TStream& destination, int64_t limit = kMaxBlockBytes) override;
   // With omAppend on a non-empty container: verifies only the file header
   // and continues writing at its tail, over a final end record or dangling
   // link; Groups stays empty.

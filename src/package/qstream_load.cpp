@@ -16,6 +16,7 @@ bool TXQStream::Load(TXProgressItem* progress) {
   XError().Clear();
   Groups.Clear();
   complete_ = false;
+  damaged_records_ = 0;
   bool ok = false;
   try {
     if (!stream_) XError().SetFirstError(errLoad, 0, true);
@@ -64,7 +65,10 @@ bool TXQStream::WalkChain(TXProgressItem* progress) {
 }
 
 // A damaged group or header record is dropped (errLoad, or the more precise
-// code already recorded) and the walk goes on with the next link.
+// code already recorded), counted, and the walk goes on with the next link.
+// A record of another kind is skipped as well; this program writes none, so
+// it is counted as damage too: one changed byte of a group or header marker
+// must not make a record vanish unnoticed.
 void TXQStream::ReadRecord(int64_t offset, int64_t next) {
   try {
     uint8_t head[kMarkerSize];
@@ -74,8 +78,11 @@ void TXQStream::ReadRecord(int64_t offset, int64_t next) {
       ReadGroupRecord(offset, next, GetU32(head + 4));
     else if (marker == markers_.Header)
       ReadHeaderRecord(offset, next, GetU32(head + 4));
+    else
+      ++damaged_records_;
   } catch (const std::exception&) {
     XError().SetFirstError(errLoad);
+    ++damaged_records_;
   }
 }
 
@@ -100,7 +107,7 @@ void TXQStream::ReadGroupRecord(int64_t offset, int64_t next, uint32_t checksum)
   } else {
     target = Groups.Add(std::move(group));
   }
-  target->ReadData(*stream_, start_);
+  if (!target->ReadData(*stream_, start_)) ++damaged_records_;
 }
 
 void TXQStream::ReadHeaderRecord(int64_t offset, int64_t next, uint32_t checksum) {

@@ -27,6 +27,7 @@ bool TXRStream::Reset() {
   end_ = 0;
   opened_ = appending_ = damaged_ = complete_ = false;
   mode_ = 0;
+  damaged_records_ = 0;
   last_read_count_ = 0;
   return false;
 }
@@ -255,10 +256,10 @@ bool TXRStream::WriteSingleItemHeader(const std::string& name, int32_t kind, boo
 // --- named reads -----------------------------------------------------------
 
 bool TXRStream::ReadItemByName(const std::string& group, int header_index, bool raise, TXProgressItem* progress,
-                               TStream& destination, int item_index) {
+                               TStream& destination, int item_index, int64_t limit) {
   XError().Clear();
   TXRHeaderObject* h = FindHeader(group, header_index);
-  bool ok = h && ReadItemToStream(*h, item_index, progress, destination);
+  bool ok = h && ReadItemToStream(*h, item_index, progress, destination, limit);
   if (!h) PxFinish(progress);
   return XError().CheckFirstError(ok, errLoad, raise);
 }

@@ -17,6 +17,7 @@
 
 #include "base/progress.h"
 #include "base/stream.h"
+#include "package/block_io.h"
 #include "package/record_format.h"
 #include "package/record_objects.h"
 
@@ -59,6 +60,10 @@ class TXRStream {
   // a bad link, errPastEnd for a read past the stream's end, errNoEndMarker
   // for a chain without end record (also a link that does not point beyond
   // its record), or the code of the last damaged record.
+  // A damaged record behind an intact link does not end the walk, so that
+  // the intact records around it can still be inspected and copied; it is
+  // counted in DamagedRecords, and a reader that needs the whole container
+  // must refuse it then.
   virtual bool Load(TXProgressItem* progress) = 0;
   // Writes a group record with a copy of all of data (nullptr: empty) and
   // appends it to Groups. On failure records errSave.
@@ -85,9 +90,12 @@ class TXRStream {
   // Writes the bytes of item index of header to destination (which must be
   // empty; its position is set to 0), inflating through a window over
   // exactly the stored bytes so memory does not grow with the item. Errors
-  // as ReadItem.
+  // as ReadItem; an item that would give more than limit bytes (the size
+  // its reader expects, at most kMaxBlockBytes when nothing declares it),
+  // or whose zlib stream ends early, records errChecksum. On failure
+  // nothing of the item is kept in a destination whose size can be set.
   virtual bool ReadItemToStream(const TXRHeaderObject& header, int index, TXProgressItem* progress,
-                                TStream& destination) = 0;
+                                TStream& destination, int64_t limit = kMaxBlockBytes) = 0;
   // Opens the container in stream (borrowed) at start: writes a file header
   // (omCreate, or omAppend on an empty stream) or loads it. On failure
   // records errLoad (or the load's code) and throws when raise is set.
@@ -156,7 +164,7 @@ class TXRStream {
   // ReadItemToStream of item item_index of header header_index of the group
   // named group. Failure (also no such group or header): errLoad.
   bool ReadItemByName(const std::string& group, int header_index, bool raise, TXProgressItem* progress,
-                      TStream& destination, int item_index);
+                      TStream& destination, int item_index, int64_t limit = kMaxBlockBytes);
   bool ReadStringItem(const std::string& group, int header_index, bool raise, TXProgressItem* progress,
                       std::string& text, int item_index);
   // As ReadItemByName, but only when the stored id has the absolute value of
@@ -176,6 +184,10 @@ class TXRStream {
   uint8_t Mode() const { return mode_; }
   bool Damaged() const { return damaged_; }
   bool Complete() const { return complete_; }
+  // Records the last Load met that failed to read or verify: those dropped
+  // (a bad record body, a record of unknown kind after an intact link) and
+  // those kept with Loaded false (a bad item table or group data).
+  int DamagedRecords() const { return damaged_records_; }
   // Item count of the header last read from.
   int LastReadCount() const { return last_read_count_; }
   // Index into the zlib level table for items with negative ids:
@@ -211,6 +223,7 @@ class TXRStream {
   uint8_t mode_ = 0;
   bool damaged_ = false;
   bool complete_ = false;
+  int damaged_records_ = 0;
   int last_read_count_ = 0;
   int compression_level_ = 2;
 };

@@ -1,5 +1,6 @@
 // Loading one filer group from a record container (see
 // stream_filer_group.h for the header layouts).
+#include <algorithm>
 #include <memory>
 #include <type_traits>
 
@@ -171,9 +172,11 @@ bool TXRStreamFilerGroup::LoadIndexedData(TXRStream& container, int header_index
 
 bool TXRStreamFilerGroup::LoadEntryData(TXRStream& container, const TXRHeaderObject& header, int header_index,
                                         TXDataIndexItem& entry) {
-  auto read_into = [&](TStream& destination) {
+  // At most what the entry allows and, for a stream object, what it declares.
+  auto read_into = [&](TStream& destination, int64_t limit = kMaxBlockBytes) {
     destination.SetSize(0);
-    return container.ReadItemByName(Name, header_index, false, nullptr, destination, entry.Idx);
+    return container.ReadItemByName(Name, header_index, false, nullptr, destination, entry.Idx,
+                                    std::min(limit, entry.MaxBytes));
   };
   return std::visit(
       [&](auto data) -> bool {
@@ -185,17 +188,23 @@ bool TXRStreamFilerGroup::LoadEntryData(TXRStream& container, const TXRHeaderObj
             std::optional<TXItemSpan> span = container.ItemSpan(header, entry.Idx);
             if (!span) return false;
             TXPackageItemLocation location{Filer->SourceFileName(), Filer->StartOffset, Name, header_index, entry.Idx};
-            data.Object->SetSource(std::make_unique<TXPackageItemSource>(std::move(location), *span));
+            // Streamed to its destination, an item may be as large as its
+            // stream object declares, beyond what memory could take.
+            int64_t declared = data.Object->Size > 0 ? data.Object->Size : entry.MaxBytes;
+            data.Object->SetSource(std::make_unique<TXPackageItemSource>(std::move(location), *span, declared));
             return true;
           }
           data.Object->SetSource(nullptr);
-          return read_into(data.Object->DataStream());
+          return read_into(data.Object->DataStream(), data.Object->MaxStoredBytes());
         } else if constexpr (std::is_same_v<T, TXObject*>) {
           TMemoryStream text;
           return read_into(text) && AssignFromStream(*data, text, nullptr, false);
         } else if constexpr (std::is_same_v<T, TXStringItem*>) {
           data->S.clear();
-          return container.ReadStringItem(Name, header_index, false, nullptr, data->S, entry.Idx);
+          TMemoryStream text;
+          if (!read_into(text)) return false;
+          data->S = ReadAllText(text);
+          return true;
         } else {
           return true;  // nothing the filer knows to read it into
         }

@@ -2,10 +2,14 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "base/error.h"
 #include "base/progress.h"
 #include "base/text.h"
+#include "package/block_io.h"
+#include "package/compression.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "platform/file_version.h"
@@ -117,6 +121,10 @@ bool TXStreamObject::AssignFrom(const TPersistent& source) {
 
 bool TXStreamObject::IsEmpty() const { return source_ ? source_->IsEmpty() : memory_.Bytes().empty(); }
 
+int64_t TXStreamObject::MaxStoredBytes() const {
+  return Size > 0 ? std::min(Size, kMaxBlockBytes) : kMaxBlockBytes;
+}
+
 bool TXStreamObject::LoadFromStream(const std::string& data_class, TStream& source) {
   return Load(*this, [&] {
     DataClass = data_class;
@@ -175,27 +183,24 @@ void TXStreamObject::DefineProperties(TXDefiner& definer) {
       has_data && Compressed);
 }
 
-// Inflates in blocks into memory, keeping what came out before the end of
-// the data or the first inflate error.
+// Inflates into memory, at most MaxStoredBytes. Data that inflate to more,
+// end before their zlib stream does or are corrupt record errChecksum and
+// raise, with nothing kept.
 void TXStreamObject::ReadCData(TStream& source) {
   source_.reset();
   memory_.Clear();
-  z_stream z{};
-  if (inflateInit(&z) != Z_OK) return;
-  std::vector<uint8_t> in(kBlockSize), out(kBlockSize);
-  for (int rc = Z_OK; rc == Z_OK;) {
-    if (z.avail_in == 0) {
-      int64_t n = source.Read(in.data(), kBlockSize);
-      if (n <= 0) break;
-      z.next_in = in.data();
-      z.avail_in = static_cast<uInt>(n);
-    }
-    z.next_out = out.data();
-    z.avail_out = kBlockSize;
-    rc = inflate(&z, Z_NO_FLUSH);
-    memory_.WriteBuffer(out.data(), static_cast<int64_t>(kBlockSize - z.avail_out));
+  int64_t produced = -1;
+  try {
+    TXDecompressionStream z(source);
+    int64_t limit = MaxStoredBytes();
+    produced = z.DecompressTo(memory_, nullptr, 0, limit);
+    if (produced > limit || !z.Ended()) produced = -1;
+  } catch (const EZLibError&) {
   }
-  inflateEnd(&z);
+  if (produced < 0) {
+    memory_.Clear();
+    XError().SetError(errChecksum, 0, true);
+  }
   memory_.SetPosition(0);
 }
 

@@ -64,6 +64,10 @@ class TXStreamObject : public TXChangeableObject {
   bool AssignFrom(const TPersistent& source) override;
   // Whether there are no bytes.
   bool IsEmpty() const override;
+  // The most bytes stored data may give when read into memory: Size when
+  // set (no file item installs more than its source file held), and never
+  // more than kMaxBlockBytes.
+  int64_t MaxStoredBytes() const;
 
   // Clear, DataClass := data_class, the bytes := all of source (from its
   // start), inside BeginChange/EndChange. On failure the object is cleared

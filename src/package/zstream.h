@@ -96,6 +96,8 @@ class TZDecompressionStream : public TCustomZStream {
   // Only Seek(0, Current) is allowed: the number of bytes produced.
   // Anything else raises EZDecompressionError.
   int64_t Seek(int64_t offset, SeekOrigin origin) override;
+  // Whether the zlib stream's end was reached (so it was complete).
+  bool Ended() const { return ended_; }
 
  private:
   int64_t produced_ = 0;

@@ -12,6 +12,8 @@ namespace xs {
 // the POSIX emulation takes an advisory lock for the exclusive modes.
 enum class FileMode {
   Create,          // create or truncate, read-write, others may read
+  CreateNew,       // as Create, but only a name that does not exist yet: an
+                   // existing file, folder or link of that name fails
   OpenRead,        // read-only, others may not write
   OpenReadWrite,   // read-write, others may neither read nor write
 };

@@ -1,6 +1,9 @@
 // The parts of the file-system service that are the same everywhere.
 #include "platform/file_system.h"
 
+#include <cstdio>
+#include <random>
+
 #include "platform/system_error.h"
 
 namespace xs {
@@ -27,6 +30,24 @@ std::string IncludeTrailingPathDelimiter(const std::string& name) {
 }
 
 std::string ExtractFilePath(const std::string& file_name) { return file_name.substr(0, NameStart(file_name)); }
+
+std::unique_ptr<TFileStream> CreateTempFileBeside(const std::string& target) {
+  thread_local std::mt19937_64 random{std::random_device{}()};
+  std::string folder = ExtractFilePath(target);
+  // A name that is taken is passed over; so is one that failed for another
+  // reason, a few times, before the folder is given up.
+  for (int tries = 0; tries < 16; ++tries) {
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(random()));
+    try {
+      return std::make_unique<TFileStream>(folder + kTempPrefix + digits + ".tmp", FileMode::CreateNew);
+    } catch (const EFOpenError& e) {
+      SetLastSystemError(e.SystemCode());
+      if (!folder.empty() && !FolderExists(folder)) break;
+    }
+  }
+  return nullptr;
+}
 
 std::string ExtractFileName(const std::string& file_name) { return file_name.substr(NameStart(file_name)); }
 

@@ -4,9 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/file_stream.h"
 
 namespace xs {
 
@@ -74,6 +77,13 @@ bool CopyFileTo(const std::string& source, const std::string& dest, bool fail_if
 // On success the file or folder source is now called dest (files may move
 // to another volume). On failure returns false, also when dest exists.
 bool MoveFileTo(const std::string& source, const std::string& dest);
+// Moves the file source over the file target in one step: target is at
+// every moment the old file or the new one, never missing nor partly
+// written, and the change is on the disk when this returns. Source must be
+// on target's volume, as a temporary file beside target is. On success
+// target is what source was and source is gone. On failure returns false
+// with both as they were: another volume, a read-only target, a folder.
+bool MoveFileOver(const std::string& source, const std::string& target);
 // On success the file is gone. On failure returns false: a missing file, a
 // read-only file, a folder.
 bool RemoveFile(const std::string& name);
@@ -87,6 +97,17 @@ bool ForceFolders(const std::string& name);
 // On success the empty folder is gone. On failure returns false: a folder
 // that holds entries, a missing folder.
 bool RemoveFolder(const std::string& name);
+
+// Temporary files. Every one the programs make is named kTempPrefix, random
+// hexadecimal digits and ".tmp" ("~xs5c0f9e2a41d7b308.tmp"), and is made
+// only under a name that did not exist (create-new: never an existing
+// file's, folder's or link's), so that it can never be another's file.
+inline constexpr char kTempPrefix[] = "~xs";
+// On success returns a new empty file of that pattern in target's folder,
+// open for reading and writing (FileMode::CreateNew), after trying other
+// names when taken ones come up. On failure (a missing or unwritable
+// folder) returns nullptr.
+std::unique_ptr<TFileStream> CreateTempFileBeside(const std::string& target);
 
 // One directory entry found by FindFiles.
 struct TSearchRec {

@@ -47,7 +47,7 @@ check_error() {  # name, expected message part, script text
   printf '%s\n' "$3" >"$1.xss"
   out=$("$tool" package "$1.xss" -o "$1.pkg" 2>&1) && fail "$1 built"
   grep -aq -- "$2" <<<"$out" || fail "$1: got '$out'"
-  [ ! -e "$1.pkg" ] && [ ! -e "$1.pkg.part" ] || fail "$1 left output behind"
+  [ ! -e "$1.pkg" ] && [ -z "$(ls ./*.tmp 2>/dev/null)" ] || fail "$1 left output behind"
 }
 check_error unknown "unknown.xss:3: 'Obj.Titel' is not a property" "object TXObjectComponent
   ObjClassName = 'TXInstall'
@@ -72,4 +72,18 @@ object TXObjectComponent
   Obj.Data.FileName = 'nothere.bin'
 end"
 check_error outside "outside.xss:1: expected 'object" "Title = 'x'"
+# A full disk, emulated by a file size limit: the write fails, the earlier
+# package stays as it was and no temporary file is left. The payload is
+# random, so that it does not deflate below the limit.
+head -c 300000 /dev/urandom >payload.bin
+cp good.pkg before.pkg
+out=$(trap '' XFSZ; ulimit -f 64; "$tool" package good.xss -o good.pkg 2>&1) && fail "a package larger than the disk was built"
+grep -aq "cannot write good.pkg" <<<"$out" || fail "full disk: got '$out'"
+cmp -s good.pkg before.pkg || fail "full disk: the earlier package changed"
+[ -z "$(ls ./*.tmp 2>/dev/null)" ] || fail "full disk: a temporary file was left"
+out=$(trap '' XFSZ; ulimit -f 64; "$tool" lang "$words/en.words" -o en.xlg 2>&1) || fail "a small pack within the limit: $out"
+"$tool" package good.xss -o good.pkg || fail "package over an earlier one"
+[ "$("$tool" verify good.pkg)" = ok ] || fail "verify after replacing"
+cmp -s good.pkg before.pkg && fail "the package was not replaced"
+[ -z "$(ls ./*.tmp 2>/dev/null)" ] || fail "a temporary file was left after success"
 echo "build commands: all checks passed"

@@ -3,17 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/error.h"
+#include "base/little_endian.h"
 #include "package/data_index.h"
 #include "package/object_component.h"
 #include "package/qstream.h"
 #include "platform/file_stream.h"
 #include "script/file_items.h"
 #include "script/register.h"
+#include "script/undo.h"
 
 namespace xs {
 namespace {
@@ -116,6 +120,92 @@ TEST_F(InstallFilerTest, FileItemHeadersCarryTheirContentAsItemThree) {
   std::string empty_index;
   ASSERT_TRUE(container.ReadItem(folder, 2, nullptr, empty_index));
   EXPECT_NE(empty_index.find("Obj.DataIndex = <>"), std::string::npos) << empty_index;
+}
+
+// A disk that is full once limit bytes are written: writes beyond it store
+// nothing.
+class TFullDisk : public TMemoryStream {
+ public:
+  explicit TFullDisk(int64_t limit) : limit_(limit) {}
+  int64_t Write(const void* buffer, int64_t count) override {
+    return TMemoryStream::Write(buffer, std::clamp<int64_t>(limit_ - Position(), 0, count));
+  }
+
+ private:
+  int64_t limit_;
+};
+
+// Wherever the disk fills up, the save fails with errSave; only a disk with
+// room for the whole package takes it.
+TEST_F(InstallFilerTest, ASaveThatCannotWriteEverythingFails) {
+  auto save = [&](TStream& out) {
+    std::unique_ptr<TXFiler> filer = FilerClass<TXInstallFiler>();
+    filer->Setup(&saved, ifBestCompression, {});
+    return filer->SaveToStream(out, nullptr, false);
+  };
+  TMemoryStream whole;
+  ASSERT_TRUE(save(whole));
+  const int64_t size = whole.Size();
+  std::vector<int64_t> limits = {0, 50, 107, size - 16, size - 1};
+  for (int64_t limit = 120; limit < size; limit += size / 97) limits.push_back(limit);
+  for (int64_t limit : limits) {
+    TFullDisk disk(limit);
+    EXPECT_FALSE(save(disk)) << "room for " << limit << " of " << size << " bytes";
+    EXPECT_EQ(XError().GetCode(), errSave) << limit;
+  }
+  TFullDisk roomy(size);
+  EXPECT_TRUE(save(roomy));
+  EXPECT_EQ(roomy.Bytes(), whole.Bytes());
+}
+
+// A package or an undo log with one damaged record loads with what the record
+// held missing; the filer must refuse it rather than hand out a shorter
+// script or log.
+TEST_F(InstallFilerTest, ADamagedRecordFailsThePackageAndTheUndoLogLoad) {
+  TXUndo log;
+  log.AddItem(std::make_unique<TXUIFolderItem>())->FolderName = "<install>\\data";
+  log.AddItem(std::make_unique<TXUIFolderItem>())->FolderName = "<install>";
+  struct Damage {
+    const char* what;
+    bool group;  // in the last group record, else in the last header record
+    int at;      // byte of the record to change
+  };
+  const Damage cases[] = {
+      {"a header body", false, 12},
+      {"an item table", false, 36 + 4},
+      {"a header marker", false, 2},
+      {"group data", true, 93},
+  };
+  for (bool is_log : {false, true}) {
+    ASSERT_TRUE(is_log ? SaveNewFileWith(file, FilerClass<TXInstallFiler>, &log, false, nullptr)
+                       : SaveNewFileWith(file, FilerClass<TXInstallFiler>, &saved, false, nullptr));
+    std::vector<uint8_t> whole;
+    {
+      TFileStream f(file, FileMode::OpenRead);
+      whole.resize(static_cast<size_t>(f.Size()));
+      f.ReadBuffer(whole.data(), f.Size());
+    }
+    size_t last_group = 0, last_header = 0;
+    for (size_t link = 107; whole[link + 2] == 'N'; link = static_cast<size_t>(GetI64(whole.data() + link + 8)))
+      (whole[link + 18] == 'G' ? last_group : last_header) = link + 16;
+    ASSERT_NE(last_group, 0u);
+    ASSERT_NE(last_header, 0u);
+    for (const Damage& d : cases) {
+      SCOPED_TRACE(std::string(is_log ? "log: " : "package: ") + d.what);
+      std::vector<uint8_t> bytes = whole;
+      bytes[(d.group ? last_group : last_header) + d.at] ^= 0x20;
+      {
+        TFileStream f(file, FileMode::Create);
+        f.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+      }
+      TXPackageContents contents;
+      TXUndo loaded;
+      TPersistent* root = is_log ? static_cast<TPersistent*>(&loaded) : &contents;
+      EXPECT_FALSE(LoadFileWith(file, FilerClass<TXInstallFiler>, root, false, nullptr));
+      EXPECT_EQ(XError().GetCode(), errLoad);
+      EXPECT_EQ(XError().Object().Extra, 1);
+    }
+  }
 }
 
 }  // namespace

@@ -221,5 +221,29 @@ TEST(DataModule, TheBuiltInPackMakesEnglishActive) {
   EXPECT_EQ(LgWizard().AllPacks().GetItem(0)->LgName, "English");
 }
 
+// A pack's words text is read no further than any words text could go: a
+// crafted pack whose words inflate beyond that fails with errChecksum
+// instead of filling memory.
+TEST(LgFiler, WordsBeyondTheirBoundFailThePack) {
+  RegisterDataIndexClasses();
+  for (int64_t size : {int64_t{100000}, kMaxWordsBytes, kMaxWordsBytes + 1}) {
+    SCOPED_TRACE(size);
+    TXLgProject project;
+    project.AppID = 111;
+    project.AppVer = 400;
+    std::string words(static_cast<size_t>(size), '=');
+    project.Words.WriteBuffer(words.data(), size);
+    TMemoryStream pack;
+    ASSERT_TRUE(SaveLgProject(pack, project));
+    TXLgProject read;
+    read.AppID = 111;
+    read.AppVer = 400;
+    bool fits = size <= kMaxWordsBytes;
+    EXPECT_EQ(ReadLgProject(pack, read), fits);
+    EXPECT_EQ(read.Words.Size(), fits ? size : 0);
+    EXPECT_EQ(XError().GetCode(), fits ? errNone : errChecksum);
+  }
+}
+
 }  // namespace
 }  // namespace xs

@@ -1,8 +1,11 @@
 // Damaged containers: every failure is a code, never a crash, a hang or an
 // allocation of what the bytes merely claim.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include "base/null_stream.h"
 #include "container_support.h"
+#include "package/container_check.h"
 
 namespace xs {
 namespace {
@@ -115,6 +118,8 @@ TEST_F(DamageTest, ChecksumFaultsOfLinksRecordsTablesAndItems) {
   ASSERT_TRUE(header.ok);
   EXPECT_TRUE(header.c.Groups[0]->Headers.empty());
   EXPECT_EQ(header.c.Groups[1]->Headers.size(), 2u);
+  EXPECT_EQ(header.c.DamagedRecords(), 1);
+  EXPECT_EQ(CheckContainer(header.c), errLoad);
 
   // A table that fails its checksum keeps its place, not Loaded; its items
   // cannot be read.
@@ -124,6 +129,7 @@ TEST_F(DamageTest, ChecksumFaultsOfLinksRecordsTablesAndItems) {
   ASSERT_TRUE(table.ok);
   ASSERT_EQ(table.c.Groups[1]->Headers.size(), 2u);
   EXPECT_FALSE(table.c.Groups[1]->Headers[0]->Loaded);
+  EXPECT_EQ(table.c.DamagedRecords(), 1);
   std::string text;
   EXPECT_FALSE(table.c.ReadItem(*table.c.Groups[1]->Headers[0], 0, nullptr, text));
   EXPECT_EQ(XError().GetCode(), errChecksum);
@@ -152,14 +158,20 @@ TEST_F(DamageTest, ChecksumFaultsOfLinksRecordsTablesAndItems) {
   ASSERT_TRUE(group.ok);
   EXPECT_FALSE(group.c.Groups[1]->Loaded);
   EXPECT_EQ(group.c.Groups[1]->Failure, errChecksum);
+  EXPECT_EQ(group.c.DamagedRecords(), 1);
+  EXPECT_EQ(CheckContainer(group.c), errLoad);
+  test::TOpened whole(bytes_);
+  EXPECT_EQ(whole.c.DamagedRecords(), 0);
+  EXPECT_EQ(CheckContainer(whole.c), errNone);
 }
 
-TEST_F(DamageTest, UnknownRecordsAreSkipped) {
+TEST_F(DamageTest, UnknownRecordsAreSkippedAndCountedAsDamage) {
   Bytes b = bytes_;
   b[Record(3) + 2] = 'Z';  // "XXZQ"
   test::TOpened skipped(b);
   ASSERT_TRUE(skipped.ok);
   EXPECT_EQ(skipped.c.Groups[1]->Headers.size(), 1u);
+  EXPECT_EQ(skipped.c.DamagedRecords(), 1);
   b = bytes_;
   b[links_[3].offset + 2] = 'Z';  // not a link marker where a link belongs
   EXPECT_EQ(LoadCode(b), errChecksum);
@@ -252,6 +264,144 @@ TEST_F(DamageTest, HugeClaimedSizesFailWithoutBeingAllocated) {
   Bytes prefixed(1000, 0);
   prefixed.insert(prefixed.end(), bytes_.begin(), bytes_.end());
   EXPECT_EQ(LoadCode(prefixed, 1000), errNoEndMarker);
+}
+
+// What a reader gets out of a container: each group's id and name, each
+// header's kind and count, each item's id and decoded bytes.
+std::vector<std::string> Decoded(TXRStream& c) {
+  std::vector<std::string> out;
+  for (const auto& g : c.Groups) {
+    out.push_back("group " + std::to_string(g->ID) + " " + g->Name);
+    for (const auto& h : g->Headers) {
+      out.push_back("header " + std::to_string(h->Kind) + " " + std::to_string(h->Count));
+      for (int i = 0; i < h->Count; ++i) {
+        std::string bytes;
+        EXPECT_TRUE(c.ReadItem(*h, i, nullptr, bytes));
+        out.push_back(std::to_string(h->Items[i].ID) + ":" + bytes);
+      }
+    }
+  }
+  return out;
+}
+
+// One changed byte anywhere a reader looks is either caught by the check
+// that verify runs, or changes nothing a reader gets (bits of a zlib stream
+// that carry no data, the end record's zero tail).
+TEST_F(DamageTest, EverySingleByteChangeIsCaughtOrHarmless) {
+  test::TOpened whole(bytes_);
+  ASSERT_TRUE(whole.ok);
+  const std::vector<std::string> want = Decoded(whole.c);
+  int caught = 0, harmless = 0;
+  for (size_t pos = 0; pos < bytes_.size(); ++pos) {
+    if (pos >= 83 && pos < 107) continue;  // the file header's reserved tail is never read
+    for (uint8_t change : {0x01, 0x10, 0x80, 0xFF}) {
+      Bytes b = bytes_;
+      b[pos] ^= change;
+      test::TOpened o(b);
+      if (!o.ok || CheckContainer(o.c) != errNone) {
+        ++caught;
+        continue;
+      }
+      ASSERT_EQ(Decoded(o.c), want) << "byte " << pos << " changed by " << int{change};
+      ++harmless;
+    }
+  }
+  EXPECT_GT(caught, 0);
+  EXPECT_GT(harmless, 0);
+  RecordProperty("caught", caught);
+  RecordProperty("harmless", harmless);
+}
+
+
+// A zlib stream that inflates to `mib` MiB of zeros, made without deflating
+// them all: each fully flushed MiB deflates to the same bytes, which are
+// repeated. Its end (and so its check value) is never reached by a reader
+// that stops in time.
+Bytes ZerosBomb(int mib) {
+  z_stream z{};
+  EXPECT_EQ(deflateInit(&z, 9), Z_OK);
+  std::vector<uint8_t> zeros(1 << 20), out(1 << 20);
+  auto deflate_mib = [&] {
+    z.next_in = zeros.data();
+    z.avail_in = static_cast<uInt>(zeros.size());
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(out.size());
+    deflate(&z, Z_FULL_FLUSH);
+    return Bytes(out.data(), z.next_out);
+  };
+  Bytes stream = deflate_mib();
+  Bytes chunk = deflate_mib();
+  for (int i = 1; i < mib; ++i) stream.insert(stream.end(), chunk.begin(), chunk.end());
+  deflateEnd(&z);
+  return stream;
+}
+
+// bytes as one complete zlib stream.
+Bytes Deflated(const Bytes& bytes) {
+  uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+  Bytes out(size);
+  EXPECT_EQ(compress2(out.data(), &size, bytes.data(), static_cast<uLong>(bytes.size()), 9), Z_OK);
+  out.resize(size);
+  return out;
+}
+
+// A container with one header whose item 0 holds stored as a zlib stream
+// (id -7) with the given checksum.
+Bytes ContainerWithZlibItem(const Bytes& stored, uint32_t checksum) {
+  TMemoryStream s;
+  TXQStream c;
+  EXPECT_TRUE(c.Open(omCreate | omWrite, &s, false, nullptr, 0));
+  EXPECT_TRUE(c.AddGroupByName("Data", "", false, nullptr));
+  EXPECT_TRUE(c.BeginHeaderByName("Data", 4, false, nullptr, 1));
+  EXPECT_TRUE(c.WriteItem(7, stored.data(), nullptr, static_cast<int64_t>(stored.size())));
+  EXPECT_TRUE(c.EndHeader(nullptr));
+  Bytes b = s.Bytes();
+  // The header is the second record: make its item a zlib stream.
+  std::vector<ChainLink> links = test::WalkLinks(b);
+  size_t record = links[1].offset + 16, table = record + 36;
+  PutU32(b.data() + table, checksum);
+  PutI32(b.data() + table + 4, -7);
+  PutU32(b.data() + record + 8, CRC32Update(0, b.data() + table, 16));
+  Reseal(b, record, 28);
+  return b;
+}
+
+// Inflating stops at what the reader expects: a megabyte of stored bytes
+// that would inflate to a gigabyte costs no more than the limit, and a zlib
+// stream that ends early is damage too; nothing of either is kept.
+TEST(BoundedInflation, ItemsNeverGiveMoreThanExpectedNorLessThanTheirStream) {
+  const Bytes bomb = ZerosBomb(1024);  // 1 GiB of zeros
+  ASSERT_LT(bomb.size(), size_t{2} << 20);
+  const Bytes four_mib(4 << 20, 0);
+  const uint32_t four_mib_crc = CRC32Update(0, four_mib.data(), static_cast<int64_t>(four_mib.size()));
+  const Bytes whole = Deflated(four_mib);
+  const Bytes without_check(whole.begin(), whole.end() - 4);
+  const struct {
+    const char* what;
+    Bytes stored;
+    uint32_t checksum;
+    int64_t limit;
+    int code;
+  } cases[] = {
+      {"a gigabyte where a megabyte is expected", bomb, 0, 1 << 20, errChecksum},
+      {"a gigabyte where nothing is declared", bomb, 0, kMaxBlockBytes, errChecksum},
+      {"one byte more than expected", whole, four_mib_crc, (4 << 20) - 1, errChecksum},
+      {"exactly as expected", whole, four_mib_crc, 4 << 20, errNone},
+      {"a stream that ends early", without_check, four_mib_crc, 4 << 20, errChecksum},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::TOpened o(ContainerWithZlibItem(c.stored, c.checksum));
+    ASSERT_TRUE(o.ok);
+    const TXRHeaderObject& h = *o.c.Groups[0]->Headers[0];
+    TNullStream out;  // keeps the size only, so a failed bound costs no memory
+    EXPECT_EQ(o.c.ReadItemToStream(h, 0, nullptr, out, c.limit), c.code == errNone);
+    EXPECT_EQ(XError().GetCode(), c.code);
+    EXPECT_EQ(out.Size(), c.code == errNone ? int64_t{4} << 20 : 0);
+  }
+  // What verify runs reads the gigabyte no further than the bound.
+  test::TOpened o(ContainerWithZlibItem(bomb, 0));
+  EXPECT_EQ(CheckContainer(o.c), errChecksum);
 }
 
 }  // namespace

@@ -294,10 +294,16 @@ TEST_F(FilerFileTest, ThePackageSourceReportsDamageAndAMissingPackage) {
 
   TXItemSpan wrong_sum = source->Span();
   wrong_sum.Entry.Checksum ^= 1;
-  EXPECT_EQ(read_all(TXPackageItemSource(source->Location(), wrong_sum)), errChecksum);
+  EXPECT_EQ(read_all(TXPackageItemSource(source->Location(), wrong_sum, 50000)), errChecksum);
   TXItemSpan too_long = source->Span();
   too_long.Entry.Size = 1 << 30;
-  EXPECT_EQ(read_all(TXPackageItemSource(source->Location(), too_long)), errLoad);
+  EXPECT_EQ(read_all(TXPackageItemSource(source->Location(), too_long, 50000)), errLoad);
+  // More bytes than the owner declares, or a zlib stream cut short.
+  EXPECT_EQ(read_all(TXPackageItemSource(source->Location(), source->Span(), 50000)), std::nullopt);
+  EXPECT_EQ(read_all(TXPackageItemSource(source->Location(), source->Span(), 49999)), errChecksum);
+  TXItemSpan cut = source->Span();
+  cut.Entry.Size /= 2;
+  EXPECT_EQ(read_all(TXPackageItemSource(source->Location(), cut, 50000)), errChecksum);
 
   Bytes bytes = ReadFile(path);
   bytes[static_cast<size_t>(source->Span().Position + source->Span().Entry.Size / 2)] ^= 0x55;

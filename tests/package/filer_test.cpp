@@ -176,6 +176,7 @@ TEST_F(FilerTest, NameFilterChoosesTheElementsToLoad) {
   }
 }
 
+// The load as a whole fails, but the other groups are still loaded.
 TEST_F(FilerTest, AFailingElementIsNotLeftInItsListAndEndsOnlyItsGroup) {
   TDocument a;
   FillDocument(a);
@@ -190,7 +191,7 @@ TEST_F(FilerTest, AFailingElementIsNotLeftInItsListAndEndsOnlyItsGroup) {
     TDocument b;
     b.RejectName = c.reject;
     b.BadDataName = c.bad_data;
-    EXPECT_TRUE(Load(bytes, b));
+    EXPECT_FALSE(Load(bytes, b));
     EXPECT_EQ(XError().GetCode(), errLoad);
     EXPECT_EQ(FileNames(b), std::vector<std::string>{"a"});
     EXPECT_EQ(b.Script.Count(), 3);
@@ -277,6 +278,8 @@ TEST_F(FilerTest, TheFilersIdentityDecidesWhichContainersLoad) {
   }
 }
 
+// The save as a whole fails: a container missing part of a group is no
+// saved document, whatever the other groups wrote.
 TEST_F(FilerTest, AFailingGroupEndsItsSaveAndTheOthersAreStillWritten) {
   TDocument a;
   FillDocument(a);
@@ -284,7 +287,7 @@ TEST_F(FilerTest, AFailingGroupEndsItsSaveAndTheOthersAreStillWritten) {
   TMemoryStream stream;
   TDocFiler filer;
   filer.Setup(&a, 0, {});
-  EXPECT_TRUE(filer.SaveToStream(stream, nullptr, false));
+  EXPECT_FALSE(filer.SaveToStream(stream, nullptr, false));
   EXPECT_EQ(XError().GetCode(), errSave);
 
   TDocument b;

@@ -55,6 +55,12 @@ has "dump bad link" 'group 1 "Languages" data 8'
 expect "verify bad item" 1 "error 11" -- verify "$dir/baditem.pkg"
 expect "dump bad item" 0 "" -- dump "$dir/baditem.pkg"
 
+# A damaged record inside an intact chain: the load steps over it, but it is
+# reported, not passed over in silence.
+expect "verify bad header" 1 "error 14" -- verify "$dir/badheader.pkg"
+expect "dump bad header" 1 "error 14" -- dump "$dir/badheader.pkg"
+has "dump bad header" '  header 0 kind 3 count 3'
+
 expect "verify missing file" 1 "error 3" -- verify "$dir/missing.pkg"
 expect "no arguments" 2 "" --
 expect "unknown command" 2 "" -- frobnicate "$dir/sample.pkg"

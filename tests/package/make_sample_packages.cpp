@@ -4,6 +4,8 @@
 //   cut.pkg       cut inside the last item's data (a chain without end: 17)
 //   badlink.pkg   a link whose Next does not match its checksum (11)
 //   baditem.pkg   loads, but one stored item fails its checksum (11)
+//   badheader.pkg one header record's body fails its checksum: the load steps
+//                 over it, verify and dump report the damage (14)
 // Usage: make_sample_packages DIR
 #include <cstdio>
 #include <exception>
@@ -56,6 +58,10 @@ int main(int argc, char** argv) {
     std::vector<uint8_t> baditem = sample;
     baditem[c.ItemSpan(objects, 2)->Position] ^= 1;  // the raw block
     Save(dir + "baditem.pkg", baditem);
+
+    std::vector<uint8_t> badheader = sample;
+    badheader[items.Offset + 8 + 2] ^= 1;  // in the body of the item header
+    Save(dir + "badheader.pkg", badheader);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "make_sample_packages: %s\n", e.what());

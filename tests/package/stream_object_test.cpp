@@ -7,8 +7,11 @@
 #include <filesystem>
 
 #include "object_text_fixture.h"
+#include "base/error.h"
+#include "package/block_io.h"
 #include "package/object_component.h"
 #include "package/stored_stream.h"
+#include "package/zstream.h"
 #include "platform/file_stream.h"
 
 namespace xs::testing_classes {
@@ -177,7 +180,10 @@ TEST_F(StreamObjectTest, ASourceThatCannotBeReadFailsTheWrite) {
   EXPECT_TRUE(WriteObjectToStream(o, text, true, false, nullptr));
 }
 
-TEST_F(StreamObjectTest, DamagedCompressedDataKeepsWhatInflatedBeforeTheDamage) {
+// Compressed data that end early, are corrupt, or inflate to more than the
+// stream object declares (Size) or than any object may hold in memory fail
+// the read with errChecksum; nothing half-read is handed out.
+TEST_F(StreamObjectTest, CompressedDataUnlikeTheirDeclarationFailTheRead) {
   TTestObject o;
   o.Data.Compressed = true;
   TMemoryStream bytes(Ramp(100000));
@@ -189,14 +195,45 @@ TEST_F(StreamObjectTest, DamagedCompressedDataKeepsWhatInflatedBeforeTheDamage) 
   std::string head = text.substr(0, open + 9);
   std::string hex = text.substr(open + 9, close - open - 9);
   std::string tail = text.substr(close);
-  // Cut the zlib stream short, then corrupt it in the middle.
-  for (const std::string& damaged :
-       {hex.substr(0, hex.size() / 2 & ~size_t{1}), hex.substr(0, 200) + std::string(40, 'F')}) {
-    std::unique_ptr<TPersistent> read = ObjectOf(head + damaged + tail);
-    ASSERT_NE(read, nullptr);
-    const std::vector<uint8_t>& got = static_cast<TTestObject&>(*read).Data.DataStream().Bytes();
-    EXPECT_LT(got.size(), size_t{100000});
-    EXPECT_TRUE(std::equal(got.begin(), got.end(), Ramp(100000).begin()));
+  auto with_size = [&](int64_t size) {
+    std::string declared = text;
+    declared.insert(text.find("  Obj.Data.CData"), "  Obj.Data.Size = " + std::to_string(size) + "\r\n");
+    return declared;
+  };
+  // A few kilobytes of zeros' deflate data that would inflate far beyond
+  // the memory bound.
+  TMemoryStream bomb;
+  {
+    TZCompressionStream z(bomb, 9);
+    std::vector<uint8_t> zeros(1 << 20);
+    for (int64_t i = 0; i < (kMaxBlockBytes >> 20) + 1; ++i) z.Write(zeros.data(), static_cast<int64_t>(zeros.size()));
+    z.Finish();
+  }
+  std::string bomb_hex;
+  for (uint8_t b : bomb.Bytes()) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    bomb_hex += kDigits[b >> 4];
+    bomb_hex += kDigits[b & 15];
+  }
+  const struct {
+    const char* what;
+    std::string text;
+  } cases[] = {
+      {"cut short", head + hex.substr(0, hex.size() / 2 & ~size_t{1}) + tail},
+      {"corrupt", head + hex.substr(0, 200) + std::string(40, 'F') + tail},
+      {"larger than its Size", with_size(99999)},
+      {"beyond the memory bound", head + bomb_hex + tail},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    XError().Clear();
+    EXPECT_EQ(ObjectOf(c.text), nullptr);
+    EXPECT_EQ(XError().GetCode(), errChecksum);
+  }
+  for (int64_t size : {int64_t{0}, int64_t{100000}, int64_t{1080488}}) {
+    std::unique_ptr<TPersistent> read = ObjectOf(with_size(size));
+    ASSERT_NE(read, nullptr) << size;
+    EXPECT_EQ(static_cast<TTestObject&>(*read).Data.DataStream().Bytes(), Ramp(100000));
   }
 }
 

@@ -14,13 +14,15 @@ EFOpenError::EFOpenError(const std::string& file_name, int system_code)
     : EStreamError("cannot open file " + file_name), system_code_(system_code) {}
 
 TFileStream::TFileStream(const std::string& file_name, FileMode mode) : file_name_(file_name) {
-  int flags = mode == FileMode::Create ? O_RDWR | O_CREAT | O_TRUNC
-              : mode == FileMode::OpenRead ? O_RDONLY
-                                           : O_RDWR;
+  // O_NOFOLLOW: a link planted under a new name is never written through.
+  int flags = mode == FileMode::Create      ? O_RDWR | O_CREAT | O_TRUNC
+              : mode == FileMode::CreateNew ? O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW
+              : mode == FileMode::OpenRead  ? O_RDONLY
+                                            : O_RDWR;
   std::string path = NativePath(file_name);
   // Read-only files stay unwritable for root too, as on Windows.
   struct stat st;
-  if (mode != FileMode::OpenRead && ::stat(path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
+  if ((mode == FileMode::Create || mode == FileMode::OpenReadWrite) && ::stat(path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
     throw EFOpenError(file_name, EACCES);
   int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
   if (fd < 0) throw EFOpenError(file_name, errno);

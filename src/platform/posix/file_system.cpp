@@ -213,6 +213,22 @@ bool MoveFileTo(const std::string& source, const std::string& dest) {
   return Ok();
 }
 
+bool MoveFileOver(const std::string& source, const std::string& target) {
+  std::string from_path = NativePath(source), to_path = NativePath(target);
+  struct stat st;
+  if (::lstat(to_path.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || !(st.st_mode & S_IWUSR)))
+    return Fail(S_ISDIR(st.st_mode) ? EISDIR : EACCES);
+  if (::rename(from_path.c_str(), to_path.c_str()) != 0) return Fail(errno);
+  // The rename is on the disk once the folder that holds both names is.
+  std::string folder = ExtractFilePath(to_path);
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+  return Ok();
+}
+
 bool RemoveFile(const std::string& name) {
   std::string path = NativePath(name);
   struct stat st;

@@ -77,6 +77,10 @@ bool MoveFileTo(const std::string& source, const std::string& dest) {
   return Check(MoveFileExA(source.c_str(), dest.c_str(), MOVEFILE_COPY_ALLOWED));
 }
 
+bool MoveFileOver(const std::string& source, const std::string& target) {
+  return Check(MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+}
+
 bool RemoveFile(const std::string& name) { return Check(DeleteFileA(name.c_str())); }
 
 bool CreateFolder(const std::string& name) { return Check(CreateDirectoryA(name.c_str(), nullptr)); }

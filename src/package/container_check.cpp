@@ -1,0 +1,20 @@
+#include "package/container_check.h"
+
+#include "base/error.h"
+#include "base/null_stream.h"
+
+namespace xs {
+
+int CheckContainer(TXRStream& container) {
+  if (container.DamagedRecords() > 0) return errLoad;
+  for (const auto& g : container.Groups)
+    for (const auto& h : g->Headers)
+      for (int i = 0; i < h->Count; ++i) {
+        TNullStream sink;
+        if (!container.ReadItemToStream(*h, i, nullptr, sink))
+          return XError().GetCode() != errNone ? XError().GetCode() : errLoad;
+      }
+  return errNone;
+}
+
+}  // namespace xs
