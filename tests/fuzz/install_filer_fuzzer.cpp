@@ -9,6 +9,7 @@
 // top image's bytes are read, the script is written as object text, and the
 // package's language packs are read and their words looked up. A package or
 // log loaded from memory must save and load again.
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -22,7 +23,6 @@
 #include "language_pack.h"
 #include "package/data_index.h"
 #include "package/object_component.h"
-#include "platform/file_stream.h"
 #include "reseal.h"
 #include "script/file_items.h"
 #include "script/register.h"
@@ -32,17 +32,12 @@ using namespace xs;
 
 namespace {
 
-// The file of mode bit 2, one per process, removed at exit.
-const std::string& ScratchFile() {
-  static const std::string name = [] {
-    char pattern[] = "/tmp/xs-fuzz-install-XXXXXX";
-    int fd = mkstemp(pattern);
-    if (fd < 0) std::abort();
-    close(fd);
-    std::atexit([] { unlink(ScratchFile().c_str()); });
-    return std::string(pattern);
-  }();
-  return name;
+// The file of mode bit 2: an anonymous file of this process, named by its
+// descriptor, so that no run leaves one behind.
+int ScratchFile() {
+  static const int fd = memfd_create("xs-fuzz-install", 0);
+  if (fd < 0) std::abort();
+  return fd;
 }
 
 void ReadBytes(const TXStreamObject& data) {
@@ -71,12 +66,11 @@ void LoadAndUse(const std::vector<uint8_t>& bytes, bool from_file) {
   Root root;
   bool loaded;
   if (from_file) {
-    {
-      TFileStream out(ScratchFile(), FileMode::Create);
-      out.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    }
-    loaded = LoadPackageWith(ScratchFile(), FilerClass<TXInstallFiler>, &root, false, nullptr, {},
-                             ifBindFileContents, 0);
+    const int fd = ScratchFile();
+    if (ftruncate(fd, 0) != 0 || pwrite(fd, bytes.data(), bytes.size(), 0) != static_cast<ssize_t>(bytes.size()))
+      std::abort();
+    loaded = LoadPackageWith("/proc/self/fd/" + std::to_string(fd), FilerClass<TXInstallFiler>, &root, false,
+                             nullptr, {}, ifBindFileContents, 0);
   } else {
     TMemoryStream input(bytes);
     loaded = LoadStreamWith(input, FilerClass<TXInstallFiler>, &root, false, nullptr);
