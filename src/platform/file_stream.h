@@ -12,6 +12,8 @@ namespace xs {
 // the POSIX emulation takes an advisory lock for the exclusive modes.
 enum class FileMode {
   Create,          // create or truncate, read-write, others may read
+  CreateNew,       // as Create, but only a name that does not exist yet: an
+                   // existing file, folder or link of that name fails
   OpenRead,        // read-only, others may not write
   OpenReadWrite,   // read-write, others may neither read nor write
 };
@@ -40,6 +42,10 @@ class TFileStream : public TStream {
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, SeekOrigin origin) override;
   void SetSize(int64_t size) override;
+  // Writes what the system holds of the file through to the disk, so that
+  // a crash or power loss after it keeps the bytes. Raises EStreamError on
+  // failure.
+  void Flush();
 
   const std::string& FileName() const { return file_name_; }
 

@@ -14,13 +14,16 @@ EFOpenError::EFOpenError(const std::string& file_name, int system_code)
     : EStreamError("cannot open file " + file_name), system_code_(system_code) {}
 
 TFileStream::TFileStream(const std::string& file_name, FileMode mode) : file_name_(file_name) {
-  int flags = mode == FileMode::Create ? O_RDWR | O_CREAT | O_TRUNC
-              : mode == FileMode::OpenRead ? O_RDONLY
-                                           : O_RDWR;
+  // O_NOFOLLOW: a link planted under a new name is never written through.
+  int flags = mode == FileMode::Create      ? O_RDWR | O_CREAT | O_TRUNC
+              : mode == FileMode::CreateNew ? O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW
+              : mode == FileMode::OpenRead  ? O_RDONLY
+                                            : O_RDWR;
   std::string path = NativePath(file_name);
   // Read-only files stay unwritable for root too, as on Windows.
   struct stat st;
-  if (mode != FileMode::OpenRead && ::stat(path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
+  bool writes_existing = mode == FileMode::Create || mode == FileMode::OpenReadWrite;
+  if (writes_existing && ::stat(path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
     throw EFOpenError(file_name, EACCES);
   int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
   if (fd < 0) throw EFOpenError(file_name, errno);
@@ -68,6 +71,10 @@ int64_t TFileStream::Seek(int64_t offset, SeekOrigin origin) {
 void TFileStream::SetSize(int64_t size) {
   if (::ftruncate(static_cast<int>(handle_), size) != 0) throw EStreamError("cannot resize " + file_name_);
   if (Position() > size) SetPosition(size);
+}
+
+void TFileStream::Flush() {
+  if (::fsync(static_cast<int>(handle_)) != 0) throw EStreamError("cannot flush " + file_name_);
 }
 
 bool FileExists(const std::string& file_name) {

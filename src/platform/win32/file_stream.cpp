@@ -12,7 +12,9 @@ EFOpenError::EFOpenError(const std::string& file_name, int system_code)
 TFileStream::TFileStream(const std::string& file_name, FileMode mode) : file_name_(file_name) {
   DWORD access = mode == FileMode::OpenRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
   DWORD share = mode == FileMode::OpenReadWrite ? 0 : FILE_SHARE_READ;
-  DWORD disposition = mode == FileMode::Create ? CREATE_ALWAYS : OPEN_EXISTING;
+  DWORD disposition = mode == FileMode::Create      ? CREATE_ALWAYS
+                      : mode == FileMode::CreateNew ? CREATE_NEW
+                                                    : OPEN_EXISTING;
   HANDLE h = CreateFileA(file_name.c_str(), access, share, nullptr, disposition,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) throw EFOpenError(file_name, static_cast<int>(GetLastError()));
@@ -58,6 +60,10 @@ void TFileStream::SetSize(int64_t size) {
   SetPosition(size);
   if (!SetEndOfFile(reinterpret_cast<HANDLE>(handle_))) throw EStreamError("cannot resize " + file_name_);
   SetPosition(pos > size ? size : pos);
+}
+
+void TFileStream::Flush() {
+  if (!FlushFileBuffers(reinterpret_cast<HANDLE>(handle_))) throw EStreamError("cannot flush " + file_name_);
 }
 
 bool FileExists(const std::string& file_name) {
