@@ -1,5 +1,6 @@
-// Files and folders: attributes, times, copy, move, delete, folders and
-// wildcard searches. Every function but FolderExists sets the error number
+// Files and folders: attributes, times, copy, move, replace, delete,
+// folders, temporary files and wildcard searches. Every function that
+// touches the file system, but FolderExists, sets the error number
 // (system_error.h).
 #pragma once
 
