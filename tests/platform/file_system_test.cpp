@@ -259,9 +259,9 @@ TEST_F(FileSystem, TemporaryFilesAreNewFilesBesideTheTarget) {
     EXPECT_EQ(e.SystemCode(), kErrFileExists);
   }
   EXPECT_EQ(ReadTextFile(Scratch("taken.tmp")), "mine");
-  if (MakeSymbolicLink(Scratch("link.tmp"), Scratch("target.txt"), false)) {
-    EXPECT_THROW(TFileStream(Scratch("link.tmp"), FileMode::CreateNew), EFOpenError) << "a dangling link";
-    EXPECT_FALSE(FileExists(Scratch("target.txt"))) << "nothing was made through the link";
+  if (MakeSymbolicLink(Scratch("link.tmp"), Scratch("taken.tmp"), false)) {
+    EXPECT_THROW(TFileStream(Scratch("link.tmp"), FileMode::CreateNew), EFOpenError);
+    EXPECT_EQ(ReadTextFile(Scratch("taken.tmp")), "mine") << "nothing was written through the link";
   }
 
   EXPECT_EQ(CreateTempFileBeside(Scratch("missing") + kPathDelim + "app.dll"), nullptr);
@@ -281,6 +281,7 @@ TEST_F(FileSystem, MovingOverReplacesInOneStepOrNotAtAll) {
   const std::string source = Scratch("new.bin"), target = Scratch("app.dll");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
+    if (c.read_only && !ReadOnlyEnforced()) continue;  // Wine run by root replaces read-only files
     ASSERT_TRUE(WriteTextFile(source, "new"));
     bool made = c.folder                            ? CreateFolder(target)
                 : std::string(c.what) != "no target" ? WriteTextFile(target, "old")

@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/registry.h"
+#include "platform/system_error.h"
 #include "platform/system_info.h"
 #ifdef _WIN32
 #include <windows.h>
@@ -106,10 +107,20 @@ void RemoveTree(const std::string& folder) {
 bool MakeSymbolicLink(const std::string& link, const std::string& target, bool folder) {
 #ifdef _WIN32
   DWORD flags = (folder ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) | 0x2;  // ALLOW_UNPRIVILEGED_CREATE
-  return CreateSymbolicLinkA(link.c_str(), target.c_str(), flags) != FALSE;
+  if (!CreateSymbolicLinkA(link.c_str(), target.c_str(), flags)) {
+    SetLastSystemError(static_cast<int>(GetLastError()));
+    return false;
+  }
+  // Some Wine versions report success and make nothing.
+  DWORD attr = GetFileAttributesA(link.c_str());
+  bool made = attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_REPARSE_POINT);
+  SetLastSystemError(made ? 0 : ERROR_NOT_SUPPORTED);
+  return made;
 #else
   (void)folder;
-  return ::symlink(target.c_str(), link.c_str()) == 0;
+  bool made = ::symlink(target.c_str(), link.c_str()) == 0;
+  SetLastSystemError(made ? 0 : errno);
+  return made;
 #endif
 }
 

@@ -44,7 +44,7 @@ std::string ReadTextFile(const std::string& name);
 void RemoveTree(const std::string& folder);
 // Makes link a symbolic link to target (a folder when folder is set). False
 // when the system does not let this process make one (Wine, Windows
-// without the privilege); the error number tells why.
+// without the privilege); the error number (system_error.h) tells why.
 bool MakeSymbolicLink(const std::string& link, const std::string& target, bool folder);
 // The names in folder that follow the temporary-file pattern (~xs*.tmp).
 std::vector<std::string> TempFilesIn(const std::string& folder);
