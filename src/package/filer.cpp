@@ -7,6 +7,7 @@
 #include "package/qstream.h"
 #include "package/stream_filer_group.h"
 #include "platform/file_stream.h"
+#include "platform/replacement_file.h"
 
 namespace xs {
 namespace {
@@ -16,6 +17,17 @@ namespace {
 std::unique_ptr<TFileStream> OpenFileStream(const std::string& file_name, FileMode mode) {
   try {
     return std::make_unique<TFileStream>(file_name, mode);
+  } catch (const EFOpenError& e) {
+    XError().SetFirstError(errFileOpen, e.SystemCode(), false, e.what());
+  }
+  return nullptr;
+}
+
+// The new file that replaces file_name once saved, or nullptr after
+// recording errFileOpen as OpenFileStream does.
+std::unique_ptr<TReplacementFile> OpenReplacement(const std::string& file_name) {
+  try {
+    return std::make_unique<TReplacementFile>(file_name);
   } catch (const EFOpenError& e) {
     XError().SetFirstError(errFileOpen, e.SystemCode(), false, e.what());
   }
@@ -98,9 +110,11 @@ bool TXFiler::LoadFromFile(const std::string& file_name, TXProgressItem* progres
 
 bool TXFiler::SaveToNewFile(const std::string& file_name, TXProgressItem* progress, bool raise) {
   XError().Clear();
+  // Written beside the file and moved over it: a failed or killed save
+  // leaves an earlier file whole, never a shorter container.
   return Finish(errSave, raise, progress, [&] {
-    std::unique_ptr<TFileStream> file = OpenFileStream(file_name, FileMode::Create);
-    return file && SaveToStream(*file, progress, false);
+    std::unique_ptr<TReplacementFile> out = OpenReplacement(file_name);
+    return out && SaveToStream(out->Stream(), progress, false) && out->Commit();
   });
 }
 
@@ -149,19 +163,25 @@ bool TXRStreamFiler::AppendToFile(const std::string& file_name, TXProgressItem* 
 }
 
 // The file is opened here rather than by the container so that a file that
-// cannot be opened is reported as such (errFileOpen).
+// cannot be opened is reported as such (errFileOpen). The records are added
+// to a copy beside it that replaces it once complete, so that a failed save
+// leaves the file as it was.
 bool TXRStreamFiler::SaveToExistingFile(const std::string& file_name, uint8_t mode, TXProgressItem* progress,
                                         bool raise) {
   XError().Clear();
   TXQStream container;
   container.SetCompressionLevel(CompressionLevel);
   return Finish(errSave, raise, progress, [&] {
-    std::unique_ptr<TFileStream> file = OpenFileStream(file_name, FileMode::OpenReadWrite);
-    if (!file) return false;
-    bool ok = container.OpenEx(mode, file.get(), false, PxBeginChild(progress, 20), StartOffset) &&
+    std::unique_ptr<TReplacementFile> out;
+    {
+      std::unique_ptr<TFileStream> file = OpenFileStream(file_name, FileMode::OpenReadWrite);
+      if (!file || !(out = OpenReplacement(file_name))) return false;
+      out->Stream().CopyFrom(*file, 0);
+    }
+    bool ok = container.OpenEx(mode, &out->Stream(), false, PxBeginChild(progress, 20), StartOffset) &&
               WriteIdentity(container) && SaveGroups(container, PxBeginChild(progress, 80));
     container.Close();
-    return ok;
+    return ok && out->Commit();
   });
 }
 

@@ -84,7 +84,9 @@ class TXFiler : public TObject {
   bool LoadByMode(TStream& stream, TXProgressItem* progress, bool raise);
   // LoadByMode on the file, opened read-only with others denied writing.
   bool LoadFromFile(const std::string& file_name, TXProgressItem* progress, bool raise);
-  // SaveToStream into a new file (an existing one is replaced).
+  // SaveToStream into a new file that replaces an existing one in one step
+  // (TReplacementFile): on failure an existing file is as it was and no
+  // new file is left.
   bool SaveToNewFile(const std::string& file_name, TXProgressItem* progress, bool raise);
 
  private:
@@ -110,10 +112,12 @@ class TXRStreamFiler : public TXFiler {
   bool LoadFromStream(TStream& stream, TXProgressItem* progress, bool raise) override;
   bool SaveToStream(TStream& stream, TXProgressItem* progress, bool raise) override;
   // Opens an existing file for reading and adding (the new records replace
-  // its end record).
+  // its end record). The records are added to a copy that replaces the file
+  // in one step once complete (TReplacementFile); on failure the file is as
+  // it was.
   bool SaveToFile(const std::string& file_name, TXProgressItem* progress, bool raise) override;
   // Opens an existing file for appending: only its file header is read, and
-  // new group records follow its chain.
+  // new group records follow its chain; replaced as by SaveToFile.
   bool AppendToFile(const std::string& file_name, TXProgressItem* progress, bool raise) override;
 
   // Whether container may be loaded: an empty Identity accepts all; with a

@@ -42,6 +42,10 @@ class TFileStream : public TStream {
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, SeekOrigin origin) override;
   void SetSize(int64_t size) override;
+  // Writes what the system holds of the file through to the disk, so that
+  // a crash or power loss after it keeps the bytes. Raises EStreamError on
+  // failure.
+  void Flush();
 
   const std::string& FileName() const { return file_name_; }
 

@@ -1,5 +1,6 @@
-// Files and folders: attributes, times, copy, move, delete, folders and
-// wildcard searches. Every function but FolderExists sets the error number
+// Files and folders: attributes, times, copy, move, replace, delete,
+// folders, temporary files and wildcard searches. Every function that
+// touches the file system, but FolderExists, sets the error number
 // (system_error.h).
 #pragma once
 
@@ -35,10 +36,16 @@ std::string ExtractFileName(const std::string& file_name);
 // none; ext "" removes it).
 std::string ExtractFileExt(const std::string& file_name);
 std::string ChangeFileExt(const std::string& file_name, const std::string& ext);
+// Whether name is a full path that depends on no current folder or drive:
+// on Windows a drive letter with its colon and a delimiter ("C:\") or two
+// delimiters ("\\server\share"), on POSIX a leading delimiter ("/opt").
+bool IsAbsolutePath(const std::string& name);
 
 // File attributes, with the system's bit values. The POSIX emulation knows
 // faReadOnly (the owner may not write, honoured even for root), faHidden
-// (a name starting with "."), faDirectory and faArchive (every file).
+// (a name starting with "."), faDirectory, faArchive (every file) and
+// faReparsePoint (a symbolic link; with faDirectory when it leads to a
+// folder). Attributes are those of a link itself, never of its target.
 enum : uint32_t {
   faReadOnly = 0x1,
   faHidden = 0x2,
@@ -46,6 +53,7 @@ enum : uint32_t {
   faDirectory = 0x10,
   faArchive = 0x20,
   faNormal = 0x80,
+  faReparsePoint = 0x400,  // a junction, symbolic link or other reparse point
 };
 inline constexpr uint32_t faInvalid = 0xFFFFFFFF;
 
@@ -71,8 +79,11 @@ double FileTimeToLocalDateTime(int64_t time);
 int64_t LocalDateTimeToFileTime(double date_time);
 
 // On success dest is a copy of source with its attributes and last-write
-// time, replacing an existing dest unless fail_if_exists. On failure returns
-// false: source missing, dest existing with fail_if_exists, dest read-only.
+// time. An existing dest is replaced only after the whole copy is made
+// under a temporary name beside it (CreateTempFileBeside), by MoveFileOver;
+// until then it stays as it was. On failure returns false and dest is
+// untouched: source missing, dest existing with fail_if_exists, dest
+// read-only or a folder.
 bool CopyFileTo(const std::string& source, const std::string& dest, bool fail_if_exists);
 // On success the file or folder source is now called dest (files may move
 // to another volume). On failure returns false, also when dest exists.
@@ -103,10 +114,16 @@ bool RemoveFolder(const std::string& name);
 // only under a name that did not exist (create-new: never an existing
 // file's, folder's or link's), so that it can never be another's file.
 inline constexpr char kTempPrefix[] = "~xs";
-// On success returns a new empty file of that pattern in target's folder,
-// open for reading and writing (FileMode::CreateNew), after trying other
-// names when taken ones come up. On failure (a missing or unwritable
-// folder) returns nullptr.
+// How many names the makers of temporary files try before giving up.
+inline constexpr int kTempNameTries = 100;
+// A fresh random name of that pattern in target's folder (none when target
+// has no folder part). Nothing is made: the caller creates the file with
+// create-new semantics and takes another name when this one is taken.
+std::string TempNameBeside(const std::string& target);
+// On success returns a new empty file named by TempNameBeside, open for
+// reading and writing (FileMode::CreateNew), after trying a few names when
+// taken ones come up. On failure (a missing or unwritable folder) returns
+// nullptr with the error number set.
 std::unique_ptr<TFileStream> CreateTempFileBeside(const std::string& target);
 
 // One directory entry found by FindFiles.
@@ -121,7 +138,9 @@ struct TSearchRec {
 // wildcard rules: "*" stands for any run of characters, "?" for one,
 // letters match in any case, and "*.*" matches every name, with or without
 // a dot. "." and ".." are listed when the mask matches them (they are not
-// in a drive's root). Files and folders of every attribute are listed.
+// in a drive's root). Files and folders of every attribute are listed; a
+// link is listed with its own attributes (faReparsePoint), and callers that
+// walk a tree must not enter it, or they would leave the tree.
 // On success returns true with the matches in found (none when nothing
 // matches or the mask is empty). On failure (the folder does not exist)
 // returns false and found is empty.

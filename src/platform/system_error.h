@@ -23,6 +23,7 @@ inline constexpr int kErrFileNotFound = 2;     // ERROR_FILE_NOT_FOUND
 inline constexpr int kErrPathNotFound = 3;     // ERROR_PATH_NOT_FOUND
 inline constexpr int kErrAccessDenied = 5;     // ERROR_ACCESS_DENIED
 inline constexpr int kErrInvalidHandle = 6;    // ERROR_INVALID_HANDLE
+inline constexpr int kErrFileExists = 80;      // ERROR_FILE_EXISTS
 inline constexpr int kErrInvalidParameter = 87;  // ERROR_INVALID_PARAMETER
 inline constexpr int kErrDirNotEmpty = 145;    // ERROR_DIR_NOT_EMPTY
 #else
@@ -30,6 +31,7 @@ inline constexpr int kErrFileNotFound = ENOENT;
 inline constexpr int kErrPathNotFound = ENOENT;
 inline constexpr int kErrAccessDenied = EACCES;
 inline constexpr int kErrInvalidHandle = EBADF;
+inline constexpr int kErrFileExists = EEXIST;
 inline constexpr int kErrInvalidParameter = EINVAL;
 inline constexpr int kErrDirNotEmpty = ENOTEMPTY;
 #endif

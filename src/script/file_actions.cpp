@@ -7,8 +7,10 @@
 #include "base/error.h"
 #include "base/exception.h"
 #include "base/text.h"
+#include "package/crc32.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
+#include "platform/replacement_file.h"
 #include "script/overwrite.h"
 #include "script/version.h"
 
@@ -34,14 +36,51 @@ bool AllowReplaceBy(TXUIFileOptions options, std::string& dest, const std::strin
 
 bool IsFolder(const TSearchRec& entry) { return (entry.Attr & faDirectory) != 0; }
 
-// The subfolders of folder (which ends with a delimiter), without "." and "..".
+// The subfolders of folder (which ends with a delimiter) that a walk may
+// enter: without "." and "..", and without links to folders elsewhere.
 std::vector<std::string> SubFolders(const std::string& folder) {
   std::vector<TSearchRec> found;
   FindFiles(folder, "*.*", found);
   std::vector<std::string> names;
   for (const TSearchRec& entry : found)
-    if (IsFolder(entry) && entry.Name != "." && entry.Name != "..") names.push_back(entry.Name);
+    if (IsFolder(entry) && !(entry.Attr & faReparsePoint) && entry.Name != "." && entry.Name != "..")
+      names.push_back(entry.Name);
   return names;
+}
+
+// Passes writes on to a file, keeping their count and CRC-32 to check the
+// file against. Writes only, front to back.
+class TTallyStream : public TStream {
+ public:
+  explicit TTallyStream(TStream& file) : file_(file) {}
+  int64_t Read(void*, int64_t) override { throw EStreamError("a new file is written, not read"); }
+  int64_t Write(const void* buffer, int64_t count) override {
+    int64_t n = file_.Write(buffer, count);
+    if (n > 0) {
+      crc_ = CRC32Update(crc_, buffer, n);
+      size_ += n;
+    }
+    return n;
+  }
+  int64_t Seek(int64_t offset, SeekOrigin origin) override {
+    bool here = (origin == SeekOrigin::Current && offset == 0) || (origin == SeekOrigin::Begin && offset == size_);
+    return here ? size_ : -1;
+  }
+  int64_t Size() override { return size_; }
+  uint32_t Crc() const { return crc_; }
+
+ private:
+  TStream& file_;
+  uint32_t crc_ = 0;
+  int64_t size_ = 0;
+};
+
+// Help files come with companions the help viewer builds from them.
+void RemoveHelpCompanions(const std::string& name) {
+  std::string ext = ExtractFileExt(name);
+  if (!SameText(ext, ".hlp")) return;
+  RemoveFile(ChangeFileExt(name, InCaseOf(ext, ".gid")));
+  RemoveFile(ChangeFileExt(name, InCaseOf(ext, ".fts")));
 }
 
 std::vector<TSearchRec> Matches(const std::string& folder, const std::string& mask) {
@@ -65,11 +104,7 @@ std::vector<std::string> SplitMasks(const std::string& filter) {
 }
 
 bool DeleteFileEx(const std::string& name) {
-  std::string ext = ExtractFileExt(name);
-  if (SameText(ext, ".hlp")) {
-    RemoveFile(ChangeFileExt(name, InCaseOf(ext, ".gid")));
-    RemoveFile(ChangeFileExt(name, InCaseOf(ext, ".fts")));
-  }
+  RemoveHelpCompanions(name);
   if (!FileExists(name)) return true;
   uint32_t attributes = GetFileAttr(name);
   if (attributes != faInvalid && (attributes & faReadOnly)) {
@@ -79,16 +114,15 @@ bool DeleteFileEx(const std::string& name) {
   return RemoveFile(name);
 }
 
-bool SaveNewFile(const std::string& dest, const std::function<void(TStream&)>& write) {
-  bool created = false;
+bool SaveNewFile(const std::string& dest, int64_t declared_size, const std::function<void(TStream&)>& write) {
   try {
-    TFileStream file(dest, FileMode::Create);
-    created = true;
-    write(file);
-    return true;
+    TReplacementFile out(dest);
+    TTallyStream tally(out.Stream());
+    write(tally);
+    uint32_t crc = 0;
+    return out.Stream().Size() == tally.Size() && (declared_size < 0 || declared_size == tally.Size()) &&
+           CRC32Stream(out.Stream(), crc) && crc == tally.Crc() && out.Commit();
   } catch (const std::exception&) {
-    // A half-written file would outlive the install without an undo record.
-    if (created) RemoveFile(dest);
     return false;
   }
 }
@@ -96,11 +130,12 @@ bool SaveNewFile(const std::string& dest, const std::function<void(TStream&)>& w
 bool WriteDataFile(TXUIFileOptions options, const std::string& protected_release, std::string& dest,
                    const TXStreamObject& data) {
   if (!AllowOverwrite(options, dest, data.TimeStamp, data.Version, protected_release)) return false;
-  if (FileExists(dest)) DeleteFileEx(dest);
-  if (!SaveNewFile(dest, [&](TStream& file) { data.WriteTo(file); })) {
+  const bool existed = FileExists(dest);
+  if (!SaveNewFile(dest, data.Size > 0 ? data.Size : -1, [&](TStream& file) { data.WriteTo(file); })) {
     XError().SetError(errWriteFile, 0, false, dest);
     return false;
   }
+  if (existed) RemoveHelpCompanions(dest);
   if (data.TimeStamp != 0) SetFileWriteTime(dest, LocalDateTimeToFileTime(data.TimeStamp));
   return true;
 }
@@ -111,12 +146,14 @@ bool CopyOneFile(TXUIFileOptions options, std::string& dest, const std::string& 
 }
 
 bool RenameOneFile(TXUIFileOptions options, std::string& dest, const std::string& source) {
-  // Checked first: deleting dest for a source that cannot follow loses it.
+  // Checked first: replacing dest for a source that cannot follow loses it.
   if (!FileExists(source)) return false;
   if (SameText(dest, source)) return dest == source || MoveFileTo(source, dest);
   if (!AllowReplaceBy(options, dest, source)) return false;
-  if (FileExists(dest)) DeleteFileEx(dest);
-  return MoveFileTo(source, dest);
+  if (!FileExists(dest)) return MoveFileTo(source, dest);
+  if (!MoveFileOver(source, dest) && !(CopyFileTo(source, dest, false) && RemoveFile(source))) return false;
+  RemoveHelpCompanions(dest);
+  return true;
 }
 
 bool CopyFolderFiles(TXUIFileOptions options, const std::string& dest, const std::string& source,

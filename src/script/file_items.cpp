@@ -13,6 +13,14 @@ namespace xs {
 namespace {
 void Expand(std::string& text) { text = ExpandPathMacros(text); }
 
+// A walk by filter needs a full folder name: an empty or relative one would
+// walk whatever the current folder is. Records error 20 with the name.
+bool IsWalkableFolder(const std::string& folder) {
+  if (IsAbsolutePath(folder)) return true;
+  XError().SetFirstError(errCreateFolder, 0, false, folder);
+  return false;
+}
+
 // The record that deletes the file an item wrote.
 void RecordWrittenFile(const TXUICustomItem& item, const std::string& file, std::unique_ptr<TXUICustomItem>& undo) {
   if (item.SaveUndo) undo = AsUndoRecord(item, NewDelFileItem(eoIgnore, file));
@@ -76,7 +84,8 @@ bool TXUITextFileItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
   XError().Clear();
   std::string dest = FileName;
   if (!AllowOverwrite(Options, dest, 0, {}, {})) return false;
-  if (!SaveNewFile(dest, [&](TStream& file) { file.WriteBuffer(Text.data(), static_cast<int64_t>(Text.size())); })) {
+  const auto size = static_cast<int64_t>(Text.size());
+  if (!SaveNewFile(dest, size, [&](TStream& file) { file.WriteBuffer(Text.data(), size); })) {
     XError().SetError(errWriteFile, 0, false, dest);
     return false;
   }
@@ -159,6 +168,7 @@ void TXUICopyFilesItem::ExpandMacros() {
 
 bool TXUICopyFilesItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
   XError().Clear();
+  if (!IsWalkableFolder(FolderName) || !IsWalkableFolder(SourceFolder)) return false;
   if (!CopyFolderFiles(Options, FolderName, SourceFolder, SplitMasks(Filter), IncludeSubFolders)) return false;
   if (SaveUndo) undo = AsUndoRecord(*this, NewDelFilesItem(eoIgnore, FolderName, Filter, IncludeSubFolders));
   return true;
@@ -168,6 +178,7 @@ XS_DEFINE_CLASS(TXUIDelFilesItem, TXUICustomFilesItem)
 
 bool TXUIDelFilesItem::Execute(std::unique_ptr<TXUICustomItem>&) {
   XError().Clear();
+  if (!IsWalkableFolder(FolderName)) return false;
   return DeleteFolderFiles(FolderName, SplitMasks(Filter), IncludeSubFolders);
 }
 
@@ -177,6 +188,7 @@ XS_DEFINE_CLASS(TXUIRenameFilesItem, TXUICustomFilesItem,
 
 bool TXUIRenameFilesItem::Execute(std::unique_ptr<TXUICustomItem>&) {
   XError().Clear();
+  if (!IsWalkableFolder(FolderName)) return false;
   return RenameFolderFiles(Options, FolderName, SplitMasks(SourceFilter), SplitMasks(Filter), IncludeSubFolders);
 }
 

@@ -131,7 +131,9 @@ class TXUIExecuteItem : public TXUICustomFileItem {
 };
 
 // The files of FolderName that match Filter. Published: IncludeSubFolders,
-// FolderName, Filter.
+// FolderName, Filter. Execute refuses an empty or relative FolderName (and
+// SourceFolder) with error 20 and that name: it would act on whatever the
+// current folder is.
 class TXUICustomFilesItem : public TXUICustomItem {
   XS_DECLARE_CLASS(TXUICustomFilesItem)
  public:

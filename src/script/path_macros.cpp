@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -174,14 +175,10 @@ void InitializePathMacros(const TXMacroSources& sources) {
 
 bool FolderWriteTest(const std::string& folder) {
   if (folder.empty() || !ForceFolders(folder)) return false;
-  const std::string base = IncludeTrailingPathDelimiter(folder) + "tmp";
-  std::string name = base + ".tmp";
-  for (int n = 1; GetFileAttr(name) != faInvalid; ++n) name = base + std::to_string(n) + ".tmp";
-  try {
-    TFileStream probe(name, FileMode::Create);
-  } catch (const EStreamError&) {
-    return false;
-  }
+  std::unique_ptr<TFileStream> probe = CreateTempFileBeside(IncludeTrailingPathDelimiter(folder));
+  if (!probe) return false;
+  const std::string name = probe->FileName();
+  probe.reset();
   RemoveFile(name);
   return true;
 }

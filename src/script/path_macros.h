@@ -72,9 +72,9 @@ TXMacroSources SystemMacroSources();
 void InitializePathMacros(const TXMacroSources& sources = SystemMacroSources());
 
 // The write test of <wpf>: makes the folder with its missing parents, then
-// creates and deletes the file "tmp.tmp" in it ("tmp1.tmp", "tmp2.tmp", ...
-// when that name is taken). True when the file could be created. The folder
-// stays.
+// creates a new temporary file in it (CreateTempFileBeside, never an
+// existing name) and deletes it. True when the file could be created. The
+// folder stays.
 bool FolderWriteTest(const std::string& folder);
 
 // A local date-time (days since 30 December 1899, fraction the time of day)

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +17,10 @@
 #include "package/object_component.h"
 #include "package/qstream.h"
 #include "platform/file_stream.h"
+#include "platform/file_system.h"
+#include "platform/platform_fixture.h"
+#include "script/item_factory.h"
+#include "script/undo.h"
 #include "script/file_items.h"
 #include "script/register.h"
 #include "script/undo.h"
@@ -206,6 +212,82 @@ TEST_F(InstallFilerTest, ADamagedRecordFailsThePackageAndTheUndoLogLoad) {
       EXPECT_EQ(XError().Object().Extra, 1);
     }
   }
+}
+
+// Bytes that end the process halfway, as a kill or a power cut would.
+class DyingSource : public TXByteSource {
+ public:
+  bool IsEmpty() const override { return false; }
+  std::unique_ptr<TStream> Open() const override { return std::make_unique<Stream>(); }
+  std::unique_ptr<TXByteSource> Clone() const override { return std::make_unique<DyingSource>(); }
+  static constexpr int kDied = 9;
+
+ private:
+  class Stream : public TMemoryStream {
+   public:
+    Stream() : TMemoryStream(std::vector<uint8_t>(200000, 'n')) {}
+    int64_t Read(void* buffer, int64_t count) override {
+      if (Position() >= 100000) std::_Exit(kDied);
+      return TMemoryStream::Read(buffer, count < 100000 ? count : 100000);
+    }
+  };
+};
+
+// An undo log of count records, and a file item whose bytes kill the
+// process when dying is set.
+std::unique_ptr<TXUndo> UndoLog(int count, bool dying = false) {
+  auto log = std::make_unique<TXUndo>();
+  for (int i = 0; i < count; ++i) log->AddItem(NewDelFileItem(eoIgnore, "C:\\app\\file" + std::to_string(i)));
+  if (dying) {
+    auto item = std::make_unique<TXUIFileItem>();
+    item->Data.SetSource(std::make_unique<DyingSource>());
+    log->AddItem(std::move(item));
+  }
+  return log;
+}
+
+int RecordsIn(const std::string& file) {
+  TXUndo log;
+  if (!LoadFileWith(file, FilerClass<TXInstallFiler>, &log, false, nullptr)) return -1;
+  return log.Items.Count();
+}
+
+// Started by the next test in a process of its own, which dies halfway
+// through a new log ("new") or through adding to the log ("add").
+TEST(UndoLogChild, DISABLED_DiesWhileSavingALog) {
+  const char* file = std::getenv("XS_TEST_LOG");
+  const char* how = std::getenv("XS_TEST_SAVE");
+  ASSERT_TRUE(file && how);
+  RegisterScriptClasses();
+  std::unique_ptr<TXUndo> log = UndoLog(1, true);
+  if (std::string(how) == "new") {
+    SaveNewFileWith(file, FilerClass<TXInstallFiler>, log.get(), false, nullptr);
+  } else {
+    TXInstallFiler filer;
+    filer.Setup(log.get(), 0, {});
+    filer.SaveToFile(file, nullptr, false);
+  }
+  ADD_FAILURE() << "the process lived on";
+}
+
+// A save cut short leaves the earlier log whole, never a shorter log that
+// loads, and what is left of the attempt is a file of the temporary pattern.
+TEST_F(InstallFilerTest, AKilledLogSaveLeavesTheEarlierLog) {
+  RegisterScriptClasses();
+  const std::string folder = testing::TempDir() + UniqueName("xs_undo_log");
+  ASSERT_TRUE(ForceFolders(folder));
+  const std::string log_file = folder + kPathDelim + "app.xui";
+  ASSERT_TRUE(SaveNewFileWith(log_file, FilerClass<TXInstallFiler>, UndoLog(3).get(), false, nullptr));
+  ASSERT_EQ(RecordsIn(log_file), 3);
+  SetTestVariable("XS_TEST_LOG", log_file);
+  for (const char* how : {"new", "add"}) {
+    SCOPED_TRACE(how);
+    SetTestVariable("XS_TEST_SAVE", how);
+    EXPECT_EQ(RunSelf("UndoLogChild.DISABLED_DiesWhileSavingALog"), uint32_t{DyingSource::kDied});
+    EXPECT_EQ(RecordsIn(log_file), 3);
+  }
+  EXPECT_EQ(TempFilesIn(folder).size(), 2u);
+  RemoveTree(folder);
 }
 
 }  // namespace

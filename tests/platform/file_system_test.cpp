@@ -220,5 +220,126 @@ TEST_F(FileSystem, SearchingAMissingFolderFails) {
   EXPECT_TRUE(found.empty());
 }
 
+TEST(PathNames, OnlyFullPathsAreAbsolute) {
+  const std::string d(1, kPathDelim);
+  for (const std::string& name : {std::string(), std::string("setup"), "sub" + d + "setup", std::string("C:setup")})
+    EXPECT_FALSE(IsAbsolutePath(name)) << name;
+#ifdef _WIN32
+  for (const char* name : {"C:\\", "c:/Setup", "\\\\server\\share"}) EXPECT_TRUE(IsAbsolutePath(name)) << name;
+  EXPECT_FALSE(IsAbsolutePath("\\Setup")) << "relative to the current drive";
+#else
+  EXPECT_TRUE(IsAbsolutePath("/opt"));
+#endif
+}
+
+// Temporary names follow one pattern and are never an existing file's.
+TEST_F(FileSystem, TemporaryFilesAreNewFilesBesideTheTarget) {
+  const std::string target = Scratch("app.dll");
+  std::set<std::string> names;
+  for (int i = 0; i < 20; ++i) {
+    std::unique_ptr<TFileStream> file = CreateTempFileBeside(target);
+    ASSERT_NE(file, nullptr);
+    const std::string name = ExtractFileName(file->FileName());
+    EXPECT_EQ(ExtractFilePath(file->FileName()), Scratch());
+    EXPECT_EQ(name.size(), 3 + 16 + 4u) << name;
+    EXPECT_EQ(name.rfind(kTempPrefix, 0), 0u) << name;
+    EXPECT_EQ(ExtractFileExt(name), ".tmp") << name;
+    EXPECT_EQ(file->Size(), 0);
+    names.insert(name);
+  }
+  EXPECT_EQ(names.size(), 20u);
+  EXPECT_EQ(TempFilesIn(Scratch()).size(), 20u);
+
+  // Create-new refuses an existing file, and a link, without touching either.
+  ASSERT_TRUE(WriteTextFile(Scratch("taken.tmp"), "mine"));
+  try {
+    TFileStream(Scratch("taken.tmp"), FileMode::CreateNew);
+    ADD_FAILURE() << "an existing file was opened";
+  } catch (const EFOpenError& e) {
+    EXPECT_EQ(e.SystemCode(), kErrFileExists);
+  }
+  EXPECT_EQ(ReadTextFile(Scratch("taken.tmp")), "mine");
+  if (MakeSymbolicLink(Scratch("link.tmp"), Scratch("taken.tmp"), false)) {
+    EXPECT_THROW(TFileStream(Scratch("link.tmp"), FileMode::CreateNew), EFOpenError);
+    EXPECT_EQ(ReadTextFile(Scratch("taken.tmp")), "mine") << "nothing was written through the link";
+  }
+
+  EXPECT_EQ(CreateTempFileBeside(Scratch("missing") + kPathDelim + "app.dll"), nullptr);
+  EXPECT_NE(LastSystemError(), 0);
+}
+
+TEST_F(FileSystem, MovingOverReplacesInOneStepOrNotAtAll) {
+  const struct {
+    const char* what;
+    bool folder, read_only, ok;
+  } cases[] = {
+      {"no target", false, false, true},
+      {"a target", false, false, true},
+      {"a read-only target", false, true, false},
+      {"a folder", true, false, false},
+  };
+  const std::string source = Scratch("new.bin"), target = Scratch("app.dll");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.read_only && !ReadOnlyEnforced()) continue;  // Wine run by root replaces read-only files
+    ASSERT_TRUE(WriteTextFile(source, "new"));
+    bool made = c.folder                            ? CreateFolder(target)
+                : std::string(c.what) != "no target" ? WriteTextFile(target, "old")
+                                                     : true;
+    ASSERT_TRUE(made && (!c.read_only || SetFileAttr(target, faReadOnly)));
+    EXPECT_EQ(MoveFileOver(source, target), c.ok);
+    if (c.ok) {
+      EXPECT_EQ(ReadTextFile(target), "new");
+      EXPECT_FALSE(FileExists(source));
+    } else {
+      EXPECT_NE(LastSystemError(), 0);
+      EXPECT_EQ(ReadTextFile(source), "new");
+      if (!c.folder) {
+        EXPECT_EQ(ReadTextFile(target), "old");
+      }
+      EXPECT_EQ(FolderExists(target), c.folder);
+    }
+    SetFileAttr(target, faNormal);
+    RemoveFile(target);
+    RemoveFolder(target);
+    RemoveFile(source);
+  }
+}
+
+// A full disk during the copy: the file the copy was to replace stays whole.
+TEST_F(FileSystem, AFailedCopyLeavesTheFileItWasToReplace) {
+  if (!TFileSizeLimit::Supported()) GTEST_SKIP() << "the system cannot be made to fail a write midway here";
+  const std::string source = Scratch("big.bin"), dest = Scratch("app.dll");
+  ASSERT_TRUE(WriteTextFile(source, std::string(300000, 'n')));
+  ASSERT_TRUE(WriteTextFile(dest, "old"));
+  {
+    TFileSizeLimit limit(100000);
+    EXPECT_FALSE(CopyFileTo(source, dest, false));
+  }
+  EXPECT_TRUE(ReadTextFile(dest) == "old") << "the old file was lost";
+  EXPECT_TRUE(TempFilesIn(Scratch()).empty());
+  ASSERT_TRUE(CopyFileTo(source, dest, false));
+  EXPECT_EQ(ReadTextFile(dest).size(), 300000u);
+  EXPECT_TRUE(TempFilesIn(Scratch()).empty());
+}
+
+// A link is seen as itself: a walk can tell it from a folder of its own.
+TEST_F(FileSystem, LinksAreReparsePointsAndGoAsLinks) {
+  ASSERT_TRUE(ForceFolders(Scratch("outside")));
+  ASSERT_TRUE(WriteTextFile(Scratch("outside") + kPathDelim + "user.txt", "mine"));
+  ASSERT_TRUE(ForceFolders(Scratch("walked")));
+  const std::string link = Scratch("walked") + kPathDelim + "link";
+  if (!MakeSymbolicLink(link, Scratch("outside"), true))
+    GTEST_SKIP() << "no symbolic links here: " << LastSystemError();
+  std::vector<TSearchRec> found;
+  ASSERT_TRUE(FindFiles(Scratch("walked"), "link", found));
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].Attr & (faDirectory | faReparsePoint), faDirectory | faReparsePoint);
+  EXPECT_NE(GetFileAttr(link) & faReparsePoint, 0u);
+  EXPECT_TRUE(RemoveFolder(link));
+  EXPECT_EQ(GetFileAttr(link), faInvalid);
+  EXPECT_EQ(ReadTextFile(Scratch("outside") + kPathDelim + "user.txt"), "mine");
+}
+
 }  // namespace
 }  // namespace xs

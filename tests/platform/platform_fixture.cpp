@@ -9,8 +9,16 @@
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/registry.h"
+#include "platform/system_error.h"
 #include "platform/system_info.h"
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+
 #include "platform/emulation.h"
 #endif
 
@@ -83,6 +91,10 @@ void RemoveTree(const std::string& folder) {
   for (const TSearchRec& e : entries) {
     if (e.Name == "." || e.Name == "..") continue;
     std::string path = folder + kPathDelim + e.Name;
+    if (e.Attr & faReparsePoint) {
+      if (!RemoveFolder(path)) RemoveFile(path);
+      continue;
+    }
     SetFileAttr(path, faNormal);
     if (e.Attr & faDirectory)
       RemoveTree(path);
@@ -91,6 +103,56 @@ void RemoveTree(const std::string& folder) {
   }
   RemoveFolder(folder);
 }
+
+bool MakeSymbolicLink(const std::string& link, const std::string& target, bool folder) {
+#ifdef _WIN32
+  DWORD flags = (folder ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) | 0x2;  // ALLOW_UNPRIVILEGED_CREATE
+  if (!CreateSymbolicLinkA(link.c_str(), target.c_str(), flags)) {
+    SetLastSystemError(static_cast<int>(GetLastError()));
+    return false;
+  }
+  // Some Wine versions report success and make nothing.
+  DWORD attr = GetFileAttributesA(link.c_str());
+  bool made = attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_REPARSE_POINT);
+  SetLastSystemError(made ? 0 : ERROR_NOT_SUPPORTED);
+  return made;
+#else
+  (void)folder;
+  bool made = ::symlink(target.c_str(), link.c_str()) == 0;
+  SetLastSystemError(made ? 0 : errno);
+  return made;
+#endif
+}
+
+std::vector<std::string> TempFilesIn(const std::string& folder) {
+  std::vector<TSearchRec> found;
+  FindFiles(folder, std::string(kTempPrefix) + "*.tmp", found);
+  std::vector<std::string> names;
+  for (const TSearchRec& entry : found) names.push_back(entry.Name);
+  return names;
+}
+
+#ifdef _WIN32
+TFileSizeLimit::TFileSizeLimit(int64_t) {}
+TFileSizeLimit::~TFileSizeLimit() = default;
+bool TFileSizeLimit::Supported() { return false; }
+#else
+TFileSizeLimit::TFileSizeLimit(int64_t limit) {
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit r{};
+  ::getrlimit(RLIMIT_FSIZE, &r);
+  old_limit_ = static_cast<int64_t>(r.rlim_cur);
+  r.rlim_cur = static_cast<rlim_t>(limit);
+  ::setrlimit(RLIMIT_FSIZE, &r);
+}
+TFileSizeLimit::~TFileSizeLimit() {
+  rlimit r{};
+  ::getrlimit(RLIMIT_FSIZE, &r);
+  r.rlim_cur = static_cast<rlim_t>(old_limit_);
+  ::setrlimit(RLIMIT_FSIZE, &r);
+}
+bool TFileSizeLimit::Supported() { return true; }
+#endif
 
 void SetTestVariable(const std::string& name, const std::string& value) {
 #ifdef _WIN32

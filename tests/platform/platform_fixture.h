@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace xs {
 
@@ -38,8 +39,29 @@ std::string UniqueName(const std::string& stem);
 bool WriteTextFile(const std::string& name, const std::string& text);
 // The file's content; empty when it cannot be read.
 std::string ReadTextFile(const std::string& name);
-// Removes a folder with everything in it, read-only files included.
+// Removes a folder with everything in it, read-only files included; links
+// go as links, whatever they lead to is left alone.
 void RemoveTree(const std::string& folder);
+// Makes link a symbolic link to target (a folder when folder is set). False
+// when the system does not let this process make one (Wine, Windows
+// without the privilege); the error number (system_error.h) tells why.
+bool MakeSymbolicLink(const std::string& link, const std::string& target, bool folder);
+// The names in folder that follow the temporary-file pattern (~xs*.tmp).
+std::vector<std::string> TempFilesIn(const std::string& folder);
+// While it lives, a file written past limit bytes fails to grow, as on a
+// full disk (POSIX: RLIMIT_FSIZE with SIGXFSZ ignored). Supported() is
+// false where the system cannot be made to do this (Windows).
+class TFileSizeLimit {
+ public:
+  explicit TFileSizeLimit(int64_t limit);
+  ~TFileSizeLimit();
+  TFileSizeLimit(const TFileSizeLimit&) = delete;
+  TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+  static bool Supported();
+
+ private:
+  int64_t old_limit_ = -1;
+};
 // Sets an environment variable for this process and those it starts.
 void SetTestVariable(const std::string& name, const std::string& value);
 // Runs the tests of this program that match filter (disabled ones too) in a

@@ -3,10 +3,13 @@
 #include "script/file_items.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "base/error.h"
 #include "file_items_fixture.h"
+#include "package/package_item_source.h"
 #include "platform/pe_builder.h"
 #include "platform/platform_fixture.h"
 #include "script/file_actions.h"
@@ -65,7 +68,131 @@ class BrokenSource : public TXByteSource {
   };
 };
 
+// Bytes that end the process halfway, as a kill or a power cut would.
+class DyingSource : public TXByteSource {
+ public:
+  bool IsEmpty() const override { return false; }
+  std::unique_ptr<TStream> Open() const override { return std::make_unique<DyingStream>(); }
+  std::unique_ptr<TXByteSource> Clone() const override { return std::make_unique<DyingSource>(); }
+
+ private:
+  class DyingStream : public TMemoryStream {
+   public:
+    DyingStream() : TMemoryStream(std::vector<uint8_t>(100000, 'n')) {}
+    int64_t Read(void* buffer, int64_t count) override {
+      if (Position() >= 50000) std::_Exit(kDied);
+      return TMemoryStream::Read(buffer, count < 50000 ? count : 50000);
+    }
+  };
+
+ public:
+  static constexpr int kDied = 9;
+};
+
 using FileItemTest = FileItemsTest;
+
+// Each write that fails before its end, over an existing file: the file
+// stays whole and nothing of the attempt is left beside it.
+TEST_F(FileItemTest, AFailedWriteLeavesTheFileItWasToReplace) {
+  const std::string dest = Scratch("app.dll"), package = Scratch("package.bin"), big = Scratch("big.bin");
+  const struct {
+    const char* what;
+    bool full_disk;  // the write runs into a file-size limit
+    int code;        // what the error object holds after
+    std::function<bool()> run;
+  } cases[] = {
+      {"a package item whose checksum is wrong", false, errWriteFile,
+       [&] {
+         EXPECT_TRUE(WriteTextFile(package, "new content"));
+         TXItemSpan span;
+         span.Entry.ID = 1;  // stored as it is
+         span.Entry.Size = 11;
+         span.Entry.Checksum = 0x12345678;
+         TXUIFileItem item;
+         item.FileName = dest;
+         TXPackageItemLocation where{package, 0, "Data", 1, 1};
+         item.Data.SetSource(std::make_unique<TXPackageItemSource>(where, span, 11));
+         std::unique_ptr<TXUICustomItem> undo;
+         return item.Execute(undo) || undo != nullptr;
+       }},
+      {"package bytes that break off", false, errWriteFile,
+       [&] {
+         std::string to = dest;
+         TXStreamObject data;
+         data.SetSource(std::make_unique<BrokenSource>());
+         return WriteDataFile(optfNone, "", to, data);
+       }},
+      {"fewer bytes than the item declares", false, errWriteFile,
+       [&] {
+         std::string to = dest;
+         TXStreamObject data;
+         data.DataStream().WriteBuffer("new", 3);
+         data.Size = 10;
+         return WriteDataFile(optfNone, "", to, data);
+       }},
+      {"a file item on a full disk", true, errWriteFile,
+       [&] {
+         std::string to = dest;
+         TXStreamObject data;
+         const std::string bytes(300000, 'n');
+         data.DataStream().WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+         return WriteDataFile(optfNone, "", to, data);
+       }},
+      {"a text file item on a full disk", true, errWriteFile,
+       [&] {
+         TXUITextFileItem item;
+         item.FileName = dest;
+         item.Text.assign(300000, 'n');
+         std::unique_ptr<TXUICustomItem> undo;
+         return item.Execute(undo);
+       }},
+      {"a copy on a full disk", true, 0,
+       [&] {
+         TXUICopyFileItem item;
+         item.SourceName = big;
+         item.FileName = dest;
+         std::unique_ptr<TXUICustomItem> undo;
+         return item.Execute(undo);
+       }},
+  };
+  ASSERT_TRUE(WriteTextFile(big, std::string(300000, 'n')));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.full_disk && !TFileSizeLimit::Supported()) continue;  // Windows: no file-size limit to run into
+    MakeFile("app.dll", "", 0, "old");
+    bool ok = false;
+    {
+      TFileSizeLimit limit(c.full_disk ? 100000 : int64_t{1} << 40);
+      ok = c.run();
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(XError().GetCode(), c.code);
+    if (c.code != 0) {
+      EXPECT_EQ(XError().GetText(), dest);
+    }
+    EXPECT_TRUE(ReadTextFile(dest) == "old") << "the old file was lost";
+    EXPECT_EQ(TempFilesIn(Scratch()), std::vector<std::string>{});
+  }
+}
+
+// Started by the next test in a process of its own, which dies halfway.
+TEST(FileItemChild, DISABLED_DiesWhileReplacingAFile) {
+  const char* dest = std::getenv("XS_TEST_DEST");
+  ASSERT_NE(dest, nullptr);
+  TXUIFileItem item;
+  item.FileName = dest;
+  item.Data.SetSource(std::make_unique<DyingSource>());
+  std::unique_ptr<TXUICustomItem> undo;
+  item.Execute(undo);
+  ADD_FAILURE() << "the process lived on";
+}
+
+TEST_F(FileItemTest, AKilledWriteLeavesTheFileItWasToReplace) {
+  const std::string dest = MakeFile("app.dll", "", 0, "old");
+  SetTestVariable("XS_TEST_DEST", dest);
+  EXPECT_EQ(RunSelf("FileItemChild.DISABLED_DiesWhileReplacingAFile"), uint32_t{DyingSource::kDied});
+  EXPECT_EQ(ReadTextFile(dest), "old");
+}
 
 TEST_F(FileItemTest, AFileItemWritesItsDataWithTheTimeStampAndRecordsTheFile) {
   auto item = Logged<TXUIFileItem>();

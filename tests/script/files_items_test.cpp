@@ -1,14 +1,17 @@
 // The items that act on the files of a folder by filter: copying, deleting
 // and renaming, with several masks, an empty filter and subfolders.
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
 #include "base/convert.h"
+#include "base/error.h"
 #include "base/exception.h"
 #include "file_items_fixture.h"
 #include "platform/platform_fixture.h"
+#include "platform/system_error.h"
 #include "script/file_actions.h"
 #include "script/file_items.h"
 
@@ -201,6 +204,86 @@ TEST_F(FilesItemTest, TooFewTargetMasksRaiseBeforeAnythingIsRenamed) {
   EXPECT_THROW(Renaming("*.txt;*.dll", "*.bak")->Execute(undo), Exception);
   EXPECT_TRUE(FileExists(Path("src", "c.txt")));
   EXPECT_TRUE(FileExists(Path("src", "sub/f.txt")));
+}
+
+// Links in the walked folder lead outside it: no walk follows them, and a
+// link a mask matches is handled as the link itself.
+TEST_F(FilesItemTest, WalksNeverLeaveTheirFolder) {
+  MakeFile(Relative("outside", "user.dll"), "", 0, "mine");
+  MakeFile(Relative("outside", "deeper/user.txt"), "", 0, "mine too");
+  if (!MakeSymbolicLink(Path("src", "sub/linked"), Scratch("outside"), true) ||
+      !MakeSymbolicLink(Path("src", "file-link.dll"), Path("outside", "user.dll"), false))
+    GTEST_SKIP() << "no symbolic links here: " << LastSystemError();
+  const Names outside{"deeper/user.txt", "user.dll"};
+  std::unique_ptr<TXUICustomItem> undo;
+
+  ASSERT_TRUE(Copy("*.*", true));
+  EXPECT_FALSE(FolderExists(Path("dest", "sub/linked")));
+  EXPECT_EQ(FilesIn(Scratch("outside")), outside);
+
+  EXPECT_TRUE(Renaming("*.dll;*.txt", "*.bak;*.old")->Execute(undo));
+  EXPECT_EQ(FilesIn(Scratch("outside")), outside);
+  EXPECT_NE(GetFileAttr(Path("src", "file-link.bak")) & faReparsePoint, 0u) << "the link itself is renamed";
+
+  TXUIDelFilesItem del;
+  del.FolderName = Scratch("src");
+  del.Filter = "*.*";
+  del.IncludeSubFolders = true;
+  EXPECT_TRUE(del.Execute(undo));
+  EXPECT_EQ(GetFileAttr(Path("src", "file-link.bak")), faInvalid) << "a link goes as a link";
+  EXPECT_EQ(FilesIn(Scratch("outside")), outside);
+  EXPECT_EQ(ReadTextFile(Path("outside", "user.dll")), "mine");
+}
+
+// An empty or relative folder would be the current folder, whatever that
+// is: the walks refuse it with error 20 and touch nothing there.
+TEST_F(FilesItemTest, WalksRefuseFoldersThatAreNotFullPaths) {
+  MakeFile(Relative("cwd", "x.dll"), "", 0, "x");
+  MakeFile(Relative("cwd", "rel/y.dll"), "", 0, "y");
+  const std::filesystem::path old_cwd = std::filesystem::current_path();
+  std::filesystem::current_path(Scratch("cwd"));
+  auto del = [](const std::string& folder) {
+    auto item = std::make_unique<TXUIDelFilesItem>();
+    item->FolderName = folder;
+    return item;
+  };
+  auto rename = [](const std::string& folder) {
+    auto item = std::make_unique<TXUIRenameFilesItem>();
+    item->FolderName = folder;
+    item->SourceFilter = "*.dll";
+    return item;
+  };
+  auto copy = [](const std::string& folder, const std::string& source) {
+    auto item = std::make_unique<TXUICopyFilesItem>();
+    item->FolderName = folder;
+    item->SourceFolder = source;
+    return item;
+  };
+  const struct {
+    const char* what;
+    std::string folder;  // the name error 20 reports
+    std::unique_ptr<TXUICustomFilesItem> item;
+  } cases[] = {
+      {"delete, empty folder", "", del("")},
+      {"delete, relative folder", "rel", del("rel")},
+      {"rename, empty folder", "", rename("")},
+      {"copy, relative folder", "rel", copy("rel", Scratch("src"))},
+      {"copy, relative source", "rel", copy(Scratch("dest"), "rel")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.item->Filter = "*.dll";
+    c.item->IncludeSubFolders = true;
+    c.item->SaveUndo = true;
+    std::unique_ptr<TXUICustomItem> undo;
+    EXPECT_FALSE(c.item->Execute(undo));
+    EXPECT_EQ(XError().GetCode(), errCreateFolder);
+    EXPECT_EQ(XError().GetText(), c.folder);
+    EXPECT_EQ(undo, nullptr);
+  }
+  std::filesystem::current_path(old_cwd);
+  EXPECT_EQ(FilesIn(Scratch("cwd")), (Names{"rel/y.dll", "x.dll"}));
+  EXPECT_FALSE(FolderExists(Scratch("dest")));
 }
 
 }  // namespace

@@ -278,16 +278,22 @@ TEST_F(PathMacros, WriteTestMakesTheFolderAndLeavesExistingFilesAlone) {
   EXPECT_TRUE(FolderWriteTest(folder));
   EXPECT_TRUE(FolderExists(folder));
   std::vector<TSearchRec> left;
-  ASSERT_TRUE(FindFiles(folder, "*.tmp", left));
-  EXPECT_TRUE(left.empty());
+  ASSERT_TRUE(FindFiles(folder, "*", left));
+  EXPECT_EQ(left.size(), 2u) << "only . and .. are left";
 
-  // Names that are taken are skipped, and the files keep their content.
+  // The probe is a new file of the temporary pattern: the files there keep
+  // their content, names of that pattern included, and it leaves nothing.
+  const std::string mine = folder + D + kTempPrefix + "0000000000000000.tmp";
   ASSERT_TRUE(WriteTextFile(folder + D + "tmp.tmp", "mine"));
+  ASSERT_TRUE(WriteTextFile(mine, "mine too"));
   ASSERT_TRUE(ForceFolders(folder + D + "tmp1.tmp"));
   EXPECT_TRUE(FolderWriteTest(folder + D));
   EXPECT_EQ(ReadTextFile(folder + D + "tmp.tmp"), "mine");
+  EXPECT_EQ(ReadTextFile(mine), "mine too");
   EXPECT_TRUE(FolderExists(folder + D + "tmp1.tmp"));
-  EXPECT_EQ(GetFileAttr(folder + D + "tmp2.tmp"), faInvalid);
+  EXPECT_EQ(TempFilesIn(folder), std::vector<std::string>{ExtractFileName(mine)});
+  ASSERT_TRUE(FindFiles(folder, "*", left));
+  EXPECT_EQ(left.size(), 5u);
 
   // A folder that cannot be made fails the test.
   ASSERT_TRUE(WriteTextFile(Scratch("file"), "x"));

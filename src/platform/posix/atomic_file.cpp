@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/file_system.h"
 #include "platform/system_error.h"
 
 namespace xs {
@@ -58,8 +59,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& data) {
     }
     mode = st.st_mode & 07777;
   }
-  std::string temp = path + ".tmp" + std::to_string(::getpid());
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+  std::string temp;
+  int fd = OpenTempBeside(path, mode, temp);
   if (fd < 0) {
     SetLastSystemError(errno);
     return false;
@@ -71,6 +72,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& data) {
     ok = false;
     code = errno;
   }
+  if (ok) SyncFolderOf(path);
   if (!ok) {
     ::unlink(temp.c_str());
     SetLastSystemError(code ? code : EIO);
@@ -78,6 +80,23 @@ bool WriteFileAtomically(const std::string& path, const std::string& data) {
   }
   SetLastSystemError(0);
   return true;
+}
+
+int OpenTempBeside(const std::string& path, mode_t mode, std::string& temp) {
+  for (int i = 0; i < kTempNameTries; ++i) {
+    temp = TempNameBeside(path);
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+void SyncFolderOf(const std::string& path) {
+  std::string folder = ExtractFilePath(path);
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
 }
 
 TFileLock::TFileLock(const std::string& lock_file) {

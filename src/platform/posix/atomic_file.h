@@ -3,6 +3,8 @@
 // across processes.
 #pragma once
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
 
@@ -19,6 +21,15 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // a full disk) returns false with the error number set; the old file is
 // untouched and the temporary file removed.
 bool WriteFileAtomically(const std::string& path, const std::string& data);
+
+// Opens a new file for writing under a temporary name beside path
+// (TempNameBeside, file_system.h), created with O_CREAT|O_EXCL|O_NOFOLLOW
+// and mode; a taken name is followed by another. On success returns the
+// descriptor with the name in temp. On failure returns -1 with errno set.
+int OpenTempBeside(const std::string& path, mode_t mode, std::string& temp);
+// Makes a rename in path's folder durable; failures are ignored (some file
+// systems cannot sync a folder).
+void SyncFolderOf(const std::string& path);
 
 // Holds an exclusive advisory lock on the file lock_file (made when
 // missing) for its lifetime, so that read-modify-write cycles of several

@@ -22,7 +22,8 @@ TFileStream::TFileStream(const std::string& file_name, FileMode mode) : file_nam
   std::string path = NativePath(file_name);
   // Read-only files stay unwritable for root too, as on Windows.
   struct stat st;
-  if ((mode == FileMode::Create || mode == FileMode::OpenReadWrite) && ::stat(path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
+  bool writes_existing = mode == FileMode::Create || mode == FileMode::OpenReadWrite;
+  if (writes_existing && ::stat(path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
     throw EFOpenError(file_name, EACCES);
   int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
   if (fd < 0) throw EFOpenError(file_name, errno);
@@ -70,6 +71,10 @@ int64_t TFileStream::Seek(int64_t offset, SeekOrigin origin) {
 void TFileStream::SetSize(int64_t size) {
   if (::ftruncate(static_cast<int>(handle_), size) != 0) throw EStreamError("cannot resize " + file_name_);
   if (Position() > size) SetPosition(size);
+}
+
+void TFileStream::Flush() {
+  if (::fsync(static_cast<int>(handle_)) != 0) throw EStreamError("cannot flush " + file_name_);
 }
 
 bool FileExists(const std::string& file_name) {

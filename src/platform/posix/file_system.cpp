@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <ctime>
 
+#include "platform/posix/atomic_file.h"
 #include "platform/posix/native_path.h"
 #include "platform/system_error.h"
 
@@ -42,6 +43,19 @@ uint32_t AttributesOf(const std::string& name, const struct stat& st) {
   uint32_t attr = S_ISDIR(st.st_mode) ? faDirectory : faArchive;
   if (ReadOnlyMode(st.st_mode)) attr |= faReadOnly;
   if (name.size() > 1 && name[0] == '.' && name != "..") attr |= faHidden;
+  return attr;
+}
+
+// The attributes of path itself, a link's own as Windows gives those of a
+// symbolic link: a reparse point, a folder when its target is one, never
+// read-only. lst is lstat's answer for path.
+uint32_t OwnAttributes(const std::string& path, const struct stat& lst) {
+  if (!S_ISLNK(lst.st_mode)) return AttributesOf(BaseName(path), lst);
+  struct stat target;
+  bool folder = ::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
+  uint32_t attr = (folder ? faDirectory : faArchive) | faReparsePoint;
+  std::string name = BaseName(path);
+  if (name.size() > 1 && name[0] == '.') attr |= faHidden;
   return attr;
 }
 
@@ -114,18 +128,20 @@ bool CopyContent(int from, int to) {
 uint32_t GetFileAttr(const std::string& name) {
   std::string path = NativePath(name);
   struct stat st;
-  if (::stat(path.c_str(), &st) != 0) {
+  if (::lstat(path.c_str(), &st) != 0) {
     SetLastSystemError(errno);
     return faInvalid;
   }
   SetLastSystemError(0);
-  return AttributesOf(BaseName(path), st);
+  return OwnAttributes(path, st);
 }
 
 bool SetFileAttr(const std::string& name, uint32_t attributes) {
   std::string path = NativePath(name);
   struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return Fail(errno);
+  if (::lstat(path.c_str(), &st) != 0) return Fail(errno);
+  // A link has no attributes of its own here; its target is not ours to change.
+  if (S_ISLNK(st.st_mode)) return Ok();
   mode_t mode = st.st_mode & 07777;
   mode = attributes & faReadOnly ? mode & ~mode_t{0222} : mode | S_IWUSR;
   if (::chmod(path.c_str(), mode) != 0) return Fail(errno);
@@ -178,27 +194,38 @@ bool CopyFileTo(const std::string& source, const std::string& dest, bool fail_if
   }
   int from = ::open(from_path.c_str(), O_RDONLY | O_CLOEXEC);
   if (from < 0) return Fail(errno);
-  int to = ::open(to_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  std::string temp;
+  int to = OpenTempBeside(to_path, 0644, temp);
   if (to < 0) {
     int code = errno;
     ::close(from);
     return Fail(code);
   }
-  bool ok = CopyContent(from, to);
+  bool ok = CopyContent(from, to) && ::fsync(to) == 0;
   int code = errno;
   ::close(from);
   if (::close(to) != 0 && ok) {
     ok = false;
     code = errno;
   }
-  if (!ok) {
-    ::unlink(to_path.c_str());
-    return Fail(code ? code : EIO);
+  if (ok) {
+    timespec times[2] = {from_st.st_atim, from_st.st_mtim};
+    ::utimensat(AT_FDCWD, temp.c_str(), times, 0);
+    ::chmod(temp.c_str(), from_st.st_mode & 07777);
+    // link() takes the name only while it is free: a dest made meanwhile stays.
+    if (fail_if_exists) {
+      ok = ::link(temp.c_str(), to_path.c_str()) == 0;
+      code = errno;
+      ::unlink(temp.c_str());
+      if (!ok) return Fail(code);
+      return Ok();
+    }
+    if (MoveFileOver(temp, to_path)) return true;
+    code = LastSystemError();
+    ok = false;
   }
-  timespec times[2] = {from_st.st_atim, from_st.st_mtim};
-  ::utimensat(AT_FDCWD, to_path.c_str(), times, 0);
-  ::chmod(to_path.c_str(), from_st.st_mode & 07777);
-  return Ok();
+  ::unlink(temp.c_str());
+  return Fail(code ? code : EIO);
 }
 
 bool MoveFileTo(const std::string& source, const std::string& dest) {
@@ -215,17 +242,15 @@ bool MoveFileTo(const std::string& source, const std::string& dest) {
 
 bool MoveFileOver(const std::string& source, const std::string& target) {
   std::string from_path = NativePath(source), to_path = NativePath(target);
-  struct stat st;
-  if (::lstat(to_path.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || !(st.st_mode & S_IWUSR)))
-    return Fail(S_ISDIR(st.st_mode) ? EISDIR : EACCES);
-  if (::rename(from_path.c_str(), to_path.c_str()) != 0) return Fail(errno);
-  // The rename is on the disk once the folder that holds both names is.
-  std::string folder = ExtractFilePath(to_path);
-  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
+  struct stat from_st, to_st;
+  if (::lstat(from_path.c_str(), &from_st) != 0) return Fail(errno);
+  if (S_ISDIR(from_st.st_mode)) return Fail(EACCES);
+  if (::lstat(to_path.c_str(), &to_st) == 0) {
+    // As on Windows: a read-only file is not replaced, a folder never.
+    if (S_ISDIR(to_st.st_mode) || (!S_ISLNK(to_st.st_mode) && ReadOnlyMode(to_st.st_mode))) return Fail(EACCES);
   }
+  if (::rename(from_path.c_str(), to_path.c_str()) != 0) return Fail(errno);
+  SyncFolderOf(to_path);
   return Ok();
 }
 
@@ -244,6 +269,13 @@ bool CreateFolder(const std::string& name) {
 }
 
 bool RemoveFolder(const std::string& name) {
+  // A link to a folder goes as a link, as Windows removes a junction.
+  std::string path = NativePath(name);
+  struct stat st;
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && FolderExists(name)) {
+    if (::unlink(path.c_str()) != 0) return Fail(errno);
+    return Ok();
+  }
   if (::rmdir(NativePath(name).c_str()) != 0) return Fail(errno == EEXIST ? ENOTEMPTY : errno);
   return Ok();
 }
@@ -259,8 +291,8 @@ bool FindFiles(const std::string& folder, const std::string& mask, std::vector<T
     std::string name = entry->d_name;
     if (mask.empty() || !MatchesMask(name, mask)) continue;
     struct stat st;
-    if (::stat((dir + name).c_str(), &st) != 0 && ::lstat((dir + name).c_str(), &st) != 0) continue;
-    found.push_back(TSearchRec{name, AttributesOf(name, st), S_ISDIR(st.st_mode) ? 0 : st.st_size,
+    if (::lstat((dir + name).c_str(), &st) != 0) continue;
+    found.push_back(TSearchRec{name, OwnAttributes(dir + name, st), S_ISREG(st.st_mode) ? st.st_size : 0,
                                ToFileTime(st.st_mtim)});
   }
   ::closedir(d);

@@ -62,6 +62,10 @@ void TFileStream::SetSize(int64_t size) {
   SetPosition(pos > size ? size : pos);
 }
 
+void TFileStream::Flush() {
+  if (!FlushFileBuffers(reinterpret_cast<HANDLE>(handle_))) throw EStreamError("cannot flush " + file_name_);
+}
+
 bool FileExists(const std::string& file_name) {
   DWORD attr = GetFileAttributesA(file_name.c_str());
   return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);

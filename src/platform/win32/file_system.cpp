@@ -70,7 +70,30 @@ int64_t LocalDateTimeToFileTime(double date_time) {
 }
 
 bool CopyFileTo(const std::string& source, const std::string& dest, bool fail_if_exists) {
-  return Check(CopyFileA(source.c_str(), dest.c_str(), fail_if_exists));
+  // Nothing to replace: the system's copy makes a new file or none.
+  if (fail_if_exists) return Check(CopyFileA(source.c_str(), dest.c_str(), TRUE));
+  DWORD dest_attr = GetFileAttributesA(dest.c_str());
+  if (dest_attr != INVALID_FILE_ATTRIBUTES && (dest_attr & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    SetLastSystemError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  for (int i = 0; i < kTempNameTries; ++i) {
+    // TRUE: the copy takes the temporary name only while it is free.
+    std::string temp = TempNameBeside(dest);
+    if (!CopyFileA(source.c_str(), temp.c_str(), TRUE)) {
+      if (GetLastError() == ERROR_FILE_EXISTS) continue;
+      return Check(FALSE);
+    }
+    if (MoveFileOver(temp, dest)) return true;
+    int code = LastSystemError();
+    // The copy may carry source's read-only attribute.
+    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(temp.c_str());
+    SetLastSystemError(code);
+    return false;
+  }
+  SetLastSystemError(ERROR_FILE_EXISTS);
+  return false;
 }
 
 bool MoveFileTo(const std::string& source, const std::string& dest) {
