@@ -62,6 +62,19 @@ std::vector<std::pair<std::string, std::string>> EntryValues(const TXUIAppItem& 
       {"UninstallString", "\"" + app.UIExe + "\" /file:\"" + app.UILog + "\""},
   };
 }
+
+// A registry item of the entry, for app's undo log, keeping its record.
+template <class T>
+T* AddEntryItem(TXInstall& script, const TXUIAppItem& app, uint32_t root, const std::string& key,
+                TXUIErrorOptions options) {
+  auto item = std::make_unique<T>();
+  item->RootID = root;
+  item->KeyName = key;
+  item->ErrorOptions = options;
+  item->SaveUndo = true;
+  item->LogIdx = app.LogIdx;
+  return script.AddItem(std::move(item));
+}
 }  // namespace
 
 void TXCustomInstallEngine::RegisterUninstall(const TXUIAppItem& app, const TXUndo& log, const TStringList& existing,
@@ -77,25 +90,12 @@ void TXCustomInstallEngine::RegisterUninstall(const TXUIAppItem& app, const TXUn
   const std::string key = std::string(kUninstallKey) + "\\" + name;
   TXInstall& script = Package.Script;
 
-  auto key_item = std::make_unique<TXUIRegKeyItem>();
-  key_item->RootID = root;
-  key_item->KeyName = key;
-  key_item->ErrorOptions = eoShow;
-  key_item->SaveUndo = true;
-  key_item->LogIdx = app.LogIdx;
-  script.AddItem(std::move(key_item));
-
+  AddEntryItem<TXUIRegKeyItem>(script, app, root, key, eoShow);
   for (auto& [value_name, value] : EntryValues(app)) {
-    auto item = std::make_unique<TXUIRegValItem>();
-    item->RootID = root;
-    item->KeyName = key;
+    auto* item = AddEntryItem<TXUIRegValItem>(script, app, root, key, eoIgnore);
     item->ValueName = value_name;
     item->Value = value;
     item->ValueType = optrString;
-    item->ErrorOptions = eoIgnore;
-    item->SaveUndo = true;
-    item->LogIdx = app.LogIdx;
-    script.AddItem(std::move(item));
   }
 
   // Reversed first at uninstall, when the log is in memory already.

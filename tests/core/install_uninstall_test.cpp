@@ -34,6 +34,7 @@ class InstallUninstallTest : public EngineRunTest {
  protected:
   void SetUp() override {
     EngineRunTest::SetUp();
+    package_ = Scratch("tool.pkg");
     ASSERT_TRUE(TXRegistry(kHKeyCurrentUser).CreateKey(TestKey()));
     ASSERT_TRUE(ForceFolders(Scratch("before")));
     ASSERT_TRUE(WriteTextFile(Scratch("before") + kPathDelim + "old.txt", "untouched"));
@@ -123,7 +124,7 @@ class InstallUninstallTest : public EngineRunTest {
     return seen;
   }
 
-  const std::string package_ = Scratch("tool.pkg");
+  std::string package_;  // in the scratch folder, made by SetUp
 };
 
 TEST_F(InstallUninstallTest, InstallTwiceThenUninstallLeavesTheMachineAsBefore) {

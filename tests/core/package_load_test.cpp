@@ -28,6 +28,7 @@ class PackageLoadTest : public EngineRunTest {
  protected:
   void SetUp() override {
     EngineRunTest::SetUp();
+    package_ = Scratch("tool.pkg");
     TXPackageContents contents;
     contents.Script.Title = "Tool";
     contents.Script.DefaultFolderName = "<pf>Tool";
@@ -54,7 +55,7 @@ class PackageLoadTest : public EngineRunTest {
   }
 
   LoadingEngine engine_;
-  const std::string package_ = Scratch("tool.pkg");
+  std::string package_;  // in the scratch folder, made by SetUp
   std::string bytes_;
 };
 
