@@ -134,6 +134,40 @@ TEST_F(LanguageStepTest, TheStartDialogChoosesDemoInstallOrCancel) {
   EXPECT_EQ(lg.shown, 1) << "without a start dialog the language dialog asks";
 }
 
+class CountingWizard : public TXCustomInstallDialog {
+ public:
+  int shown = 0;
+  bool ExecuteOK() override { return ++shown > 0; }
+};
+
+// Execute after the start dialog: the demo run, the question, then the
+// wizard only when the user wants to install now.
+TEST_F(LanguageStepTest, ExecuteRunsTheDemoAndOffersTheInstallAfterIt) {
+  for (int answer : {mrOK, mrCancel}) {
+    SCOPED_TRACE(answer);
+    TXInstallEngine setup;
+    ScriptedStartDialog start;
+    start.answer = mrDemo;
+    CountingWizard wizard;
+    setup.StartDialog = &start;
+    setup.WizardDialog = &wizard;
+    setup.OnLoad = [&](TObject*, bool& handled) {
+      setup.Package.Script.optAppDemo = true;
+      setup.Package.Script.Title = "Tool";
+      handled = true;
+    };
+    AnswerMessages({answer});
+    EXPECT_TRUE(setup.Execute());
+    EXPECT_EQ(start.shown, 1);
+    EXPECT_EQ(wizard.shown, answer == mrOK ? 1 : 0);
+    ASSERT_FALSE(shown_.empty());
+    EXPECT_EQ(shown_.back().text, "The demo has ended. Do you want to install Tool now?");
+    // Without DefaultFolderExt the demo ran in the temporary folder itself,
+    // which holds this test's scratch folder: it is not deleted.
+    EXPECT_TRUE(FolderExists(Scratch("")));
+  }
+}
+
 using RunningApplicationsTest = EngineRunTest;
 
 TEST_F(RunningApplicationsTest, AnyExistingMutexAsksUntilItIsGoneOrTheUserCancels) {
