@@ -1,6 +1,15 @@
 #include "core/install_engine.h"
 
+#include "base/settings.h"
+#include "lang/lg_wizard.h"
+#include "script/search_version.h"
+
 namespace xs {
+
+TXCustomInstallEngine::~TXCustomInstallEngine() {
+  // The language wizard outlives the engine and must not read freed packs.
+  for (const TStream* pack : offered_packs_) LgWizard().RemoveLanguageStream(*pack);
+}
 
 void TXCustomInstallEngine::DoInit() {
   error_caption_ = "Error Starting Setup - Incomplete Installer File";
@@ -15,8 +24,25 @@ bool TXCustomInstallEngine::Execute() {
     Load();
     LoadLanguage();
     Package.Script.SplitSections();
-    return true;
+    FindEarlierInstallation();
+    TXRunSettings& s = RunSettings();
+    if (s.RunConditions.test(cdDemo)) {
+      bool result = DemoRun();
+      if (AskInstallNow()) result = WizardDialog && WizardDialog->ExecuteOK();
+      return result;
+    }
+    return !WizardDialog || WizardDialog->ExecuteOK();
   });
+}
+
+bool TXCustomInstallEngine::SearchVersion(const std::string& folder, TXUISearchOptions kind) {
+  Package.Script.SplitSections();
+  return xs::SearchVersion(Package.Script.SearchItems, folder, kind);
+}
+
+uint32_t TXCustomInstallEngine::UninstallRoot() const {
+  const TXRunSettings& s = RunSettings();
+  return s.RunConditions.test(cdAllUsers) || !s.WinXPOrLater ? hkey::LocalMachine : hkey::CurrentUser;
 }
 
 }  // namespace xs

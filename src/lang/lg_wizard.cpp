@@ -28,6 +28,15 @@ bool TXLgWizard::AddLanguageStream(TStream& stream) {
   return true;
 }
 
+void TXLgWizard::RemoveLanguageStream(const TStream& stream) {
+  for (int i = all_.Count() - 1; i >= 0; --i) {
+    if (all_.GetItem(i)->Source != &stream) continue;
+    int offered = offered_.IndexOf(all_.GetItem(i));
+    if (offered >= 0) offered_.Delete(offered);
+    all_.Delete(i);
+  }
+}
+
 void TXLgWizard::RefreshLanguageList() {
   if (LanguageUpdateLocked()) return;
   offered_.Clear();

@@ -35,6 +35,9 @@ class TXLgWizard {
   // language wins. Returns whether it was accepted; a rejected stream leaves
   // its code (12 identity, 14 read) on the error object.
   bool AddLanguageStream(TStream& stream);
+  // Forgets the packs offered from stream, for an owner about to free it.
+  // The active language keeps its words.
+  void RemoveLanguageStream(const TStream& stream);
   // Rebuilds the offered packs from OfferedIDs (every pack when none match),
   // sorted with the preferred language first, and refills every attached
   // control. Does nothing while the language update lock is set.

@@ -1,5 +1,7 @@
 #include "script/app_item.h"
 
+#include <vector>
+
 #include "script/path_macros.h"
 #include "script/property_copy.h"
 
@@ -39,6 +41,18 @@ void TXUIAppItem::ExpandAppPaths() {
   for (std::string* s : {&Mutex, &Folder, &Launch, &LaunchParams, &UIExe, &UILog})
     *s = ExpandPathMacros(*s);
   CleanFolders.SetText(ExpandPathMacros(CleanFolders.Text()));
+}
+
+std::string LanguageText(const TXStringCollection& list, const std::string& name, int32_t lg_id) {
+  const int32_t default_id = list.ListObj().LgID();
+  std::vector<int32_t> preference = {lg_id, lg_id & 0xFF, default_id, 0};
+  if (default_id != 9) preference.push_back(9);
+  for (int32_t id : preference)
+    for (int i = 0; i < list.Count(); ++i) {
+      const TXStringItem& entry = *list.GetItem(i);
+      if (entry.Name == name && entry.LgID == id) return entry.S;
+    }
+  return {};
 }
 
 TXUIAppItem* TXUIAppCollection::First() {

@@ -47,6 +47,12 @@ class TXUIAppItem : public TXCollectionItem {
   void ExpandAppPaths();
 };
 
+// The s of the first entry of list named name (exact case) in the language
+// that fits lg_id best: lg_id itself, its primary language (the low byte),
+// the list's default language, 0, then 9 unless 9 is the default. Empty
+// when no entry fits.
+std::string LanguageText(const TXStringCollection& list, const std::string& name, int32_t lg_id);
+
 class TXUIAppCollection : public TXCollection {
  public:
   TXUIAppCollection() : TXCollection(TXUIAppItem::StaticClass()) {}

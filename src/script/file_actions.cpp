@@ -186,6 +186,13 @@ bool DeleteFolderFiles(const std::string& folder, const std::vector<std::string>
   return ok;
 }
 
+bool DeleteFolderTree(const std::string& folder) {
+  const std::string in = IncludeTrailingPathDelimiter(folder);
+  bool ok = DeleteFolderFiles(in, {"*.*"}, false);
+  for (const std::string& sub : SubFolders(in)) ok = DeleteFolderTree(in + sub) && ok;
+  return RemoveFolder(folder) && ok;
+}
+
 bool RenameFolderFiles(TXUIFileOptions options, const std::string& folder, const std::vector<std::string>& source_masks,
                        const std::vector<std::string>& target_masks, bool recurse) {
   if (target_masks.size() < source_masks.size())

@@ -72,6 +72,9 @@ bool CopyFolderFiles(TXUIFileOptions options, const std::string& dest, const std
                      const std::vector<std::string>& masks, bool recurse);
 // Deletes the matching files with DeleteFileEx; folders stay.
 bool DeleteFolderFiles(const std::string& folder, const std::vector<std::string>& masks, bool recurse);
+// Deletes the folder with everything in it: its files (read-only ones too),
+// its subfolders likewise, then the folder itself. True when all of it went.
+bool DeleteFolderTree(const std::string& folder);
 // Gives the files matching source_masks[i] the extension of target_masks[i]
 // with RenameOneFile. Raises Exception, before anything is renamed, when
 // target_masks has fewer masks than source_masks.

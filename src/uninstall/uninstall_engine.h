@@ -1,7 +1,10 @@
-// The engine that reverses undo logs.
+// The engine that reverses undo logs: standalone it loads the log named by
+// "/file:" and reverses it; inside an install or demo run it collects the
+// records to reverse when that run ends.
 #pragma once
 
 #include "engine/engine.h"
+#include "script/undo.h"
 
 namespace xs {
 
@@ -9,8 +12,30 @@ class TXCustomUninstallEngine : public TXCustomUIEngine {
  public:
   using TXCustomUIEngine::TXCustomUIEngine;
 
-  // The uninstall run, with the run's macros expanding as in the install run.
+  TXUndo UndoLog;
+
+  // The uninstall run: Init, Load (the log), LoadLanguage, then Uninstall
+  // with the Run-key clean-up into the log's install folder. The result is
+  // false, also after a complete uninstall: what was not reversed stays in
+  // UndoLog, which is how a caller tells the two apart.
   bool Execute() override;
+
+  // Reverses UndoLog's records, last first, reporting progress for each;
+  // the records reversed leave the log, those that fail stay. With
+  // clean_run_key, first removes the values of HKEY_CURRENT_USER's Run key
+  // that name a file the log deletes. Returns the outcome of the last record
+  // performed (the log's first); true for an empty log.
+  bool Uninstall(bool clean_run_key);
+
+ protected:
+  // The log error's caption and template become the engine's error texts.
+  void DoInit() override;
+  // Loads the log named by "/file:" into UndoLog. Without a name, raises the
+  // current error (2 when none) without a message; a log that cannot be
+  // read shows the log error with its name and raises.
+  void DoLoad() override;
+  // Selects the language the log was written in; "/lg:" still decides last.
+  void DoLoadLanguage() override;
 };
 
 }  // namespace xs

@@ -1,0 +1,34 @@
+// One item of the install or demo run.
+#include <algorithm>
+
+#include "base/error.h"
+#include "base/progress.h"
+#include "core/install_engine.h"
+#include "core/item_error.h"
+#include "script/conditions.h"
+#include "script/undo_records.h"
+
+namespace xs {
+
+bool TXCustomInstallEngine::InstallItem(TXUICustomItem& item, int index, int count,
+                                        std::unique_ptr<TXUICustomItem>& record, bool& succeeded) {
+  succeeded = false;
+  if (!CheckCondition(item)) return true;
+  XError().Clear();
+  try {
+    item.ExpandMacros();
+    int position = static_cast<int>(
+        RoundDiv(static_cast<uint64_t>(index) * 100, static_cast<uint64_t>(count)));
+    ReportProgress(item.Section, std::max(position, 1), item.GetDisplayText());
+    succeeded = PerformItem(item, record);
+  } catch (...) {
+    XError().SetFirstError(errItemException, 0, false, item.GetDisplayText());
+  }
+  if (XError().GetCode() == 0) return true;
+  succeeded = false;
+  if (item.ErrorOptions == eoIgnore) return true;
+  ShowItemError(item, item.ErrorOptions == eoAbort);
+  return item.ErrorOptions != eoAbort;
+}
+
+}  // namespace xs

@@ -1,0 +1,53 @@
+// Finding and loading the install package.
+#include "base/error.h"
+#include "base/format.h"
+#include "base/settings.h"
+#include "core/install_engine.h"
+#include "engine/dropped_records.h"
+#include "package/filer.h"
+#include "platform/command_line.h"
+#include "platform/file_stream.h"
+#include "platform/file_system.h"
+#include "script/path_macros.h"
+#include "ui/message_box.h"
+
+namespace xs {
+
+namespace {
+// The package's file: "/file:", else this program when its package starts
+// at a known offset, else the ".0" file beside it; empty when none is there.
+std::string PackageFile() {
+  const TXRunSettings& s = RunSettings();
+  if (!s.PackageFileName.empty()) return s.PackageFileName;
+  if (s.StartOffset != 0) return ProgramFileName();
+  std::string side_file = ChangeFileExt(ProgramFileName(), ".0");
+  return FileExists(side_file) ? side_file : std::string();
+}
+}  // namespace
+
+// The one message not translated: without a package there are no texts.
+void TXCustomInstallEngine::ShowPackageError(const std::string& file_name) {
+  ShowMessageBox(FormatTemplate(error_format_, {ExtractFileName(file_name)}), error_caption_, IconError,
+                 TXButtonFrame::TXCmdOK, mrOK);
+}
+
+void TXCustomInstallEngine::DoLoad() {
+  TXRunSettings& s = RunSettings();
+  XError().Clear();
+  if (s.PackageFileName == "*") return;
+  s.PackageFileName = PackageFile();
+  if (s.PackageFileName.empty()) {
+    ShowPackageError("");
+    XError().RaiseError();
+  }
+  if (!LoadPackageWith(s.PackageFileName, FilerClass<TXInstallFiler>, &Package, false, nullptr, {},
+                       ifBindFileContents, s.StartOffset) ||
+      LoadDroppedRecords()) {
+    ShowPackageError(s.PackageFileName);
+    XError().RaiseError();
+  }
+  s.InstallFolder = IncludeTrailingPathDelimiter(ExpandPathMacros(Package.Script.DefaultFolderName));
+  s.GroupName = Package.Script.DefaultGroupName;
+}
+
+}  // namespace xs
