@@ -13,15 +13,17 @@
 namespace xs {
 
 namespace {
-// Merges the records of the earlier log at path that verified. An earlier
-// log that did not load whole is kept beside it as ".damaged", so that
-// what it still holds is not lost with it.
+// Merges the records of the earlier log at path that verified: a log with
+// damaged records gives the intact ones. An earlier log that did not load
+// whole is kept beside it as ".damaged", so that what it still holds is not
+// lost with it.
 void MergeEarlierLog(TXUndo& log, const std::string& path) {
   if (!FileExists(path)) return;
   TXUndo earlier;
-  bool loaded = LoadFileWith(path, FilerClass<TXUninstallFiler>, &earlier, false, nullptr);
-  if (!loaded || LoadDroppedRecords()) CopyFileTo(path, ChangeFileExt(path, ".damaged"), false);
-  if (loaded) MergeUndoRecords(log, earlier);
+  bool loaded = LoadFileWith(path, FilerClass<TXUninstallFiler>, &earlier, false, nullptr) && !LoadDroppedRecords();
+  bool partly = !loaded && LoadFailedOnDamagedRecords();
+  if (!loaded) CopyFileTo(path, ChangeFileExt(path, ".damaged"), false);
+  if (loaded || partly) MergeUndoRecords(log, earlier);
 }
 }  // namespace
 

@@ -10,7 +10,11 @@
 #include "platform/replacement_file.h"
 
 namespace xs {
+
 namespace {
+
+// The error text of a load that lost damaged records.
+const char kDamagedRecords[] = "damaged records";
 
 // The file, or nullptr after recording errFileOpen with the system's error
 // number and the message.
@@ -131,7 +135,7 @@ bool TXRStreamFiler::LoadFromStream(TStream& stream, TXProgressItem* progress, b
     // on without it must not pass for a whole one. The damage is the cause
     // of whatever a group then failed at.
     if (container.DamagedRecords() > 0) {
-      XError().SetError(errLoad, container.DamagedRecords(), false, "damaged records");
+      XError().SetError(errLoad, container.DamagedRecords(), false, kDamagedRecords);
       ok = false;
     }
     container.Close();
@@ -277,6 +281,10 @@ bool SaveNewFileWith(const std::string& file_name, TXFilerClass filer_class, TPe
                      TXProgressItem* progress, const TXFilerParams& params, int32_t value) {
   return WithFiler(filer_class, root, params, value, errSave, raise, progress,
                    [&](TXFiler& filer) { return filer.SaveToNewFile(file_name, progress, false); });
+}
+
+bool LoadFailedOnDamagedRecords() {
+  return XError().GetCode() == errLoad && XError().GetExtra() > 0 && XError().GetText() == kDamagedRecords;
 }
 
 }  // namespace xs

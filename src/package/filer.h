@@ -161,6 +161,11 @@ bool LoadPackageWith(const std::string& file_name, TXFilerClass filer_class, TPe
 // LoadByMode on stream.
 bool LoadStreamWith(TStream& stream, TXFilerClass filer_class, TPersistent* root, bool raise,
                     TXProgressItem* progress, const TXFilerParams& params = {}, int32_t value = 0);
+// Whether the load that just failed failed only because its container held
+// damaged records: the tree then holds what every intact record held, and
+// nothing of the damaged ones.
+bool LoadFailedOnDamagedRecords();
+
 // SaveToNewFile.
 bool SaveNewFileWith(const std::string& file_name, TXFilerClass filer_class, TPersistent* root, bool raise,
                      TXProgressItem* progress, const TXFilerParams& params = {}, int32_t value = 0);

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "base/little_endian.h"
 #include "base/text.h"
 #include "engine_run_fixture.h"
 #include "package/filer.h"
 #include "platform/file_stream.h"
-#include "script/file_actions.h"
 #include "platform/registry.h"
+#include "script/file_actions.h"
 #include "script/registry_items.h"
 #include "script/undo_records.h"
 #include "uninstall/uninstall_entries.h"
@@ -165,6 +166,32 @@ TEST_F(UninstallRegistrationTest, MergeKeepsEarlierRecordsFirstAndEachRecordOnce
   log = LogOf(Script(), {"A", "C", "B", "D"});
   EXPECT_TRUE(engine.MergeUndoLog(*log));
   EXPECT_EQ(Folders(*log), (std::vector<std::string>{"A", "C", "B", "D"}));
+}
+
+// An earlier log with a damaged record: the records that verified are
+// merged, and the file is kept beside the new log as ".damaged".
+TEST_F(UninstallRegistrationTest, AnEarlierLogWithADamagedRecordGivesItsIntactRecords) {
+  LoggedApp();
+  const std::string file = Script().AppItems.First()->UILog;
+  ASSERT_TRUE(SaveNewFileWith(file, FilerClass<TXUninstallFiler>, LogOf(Script(), {"A", "B", "C"}).get(),
+                              false, nullptr));
+  std::string bytes = ReadTextFile(file);
+  // The last record before the end record is the last item's header; a
+  // changed byte of its body fails its checksum.
+  size_t last_header = 0;
+  for (size_t link = 107; bytes[link + 2] == 'N'; link = static_cast<size_t>(GetI64(reinterpret_cast<const uint8_t*>(bytes.data()) + link + 8)))
+    if (bytes[link + 18] != 'G') last_header = link + 16;
+  ASSERT_NE(last_header, 0u);
+  bytes[last_header + 12] ^= 0x20;
+  ASSERT_TRUE(WriteTextFile(file, bytes));
+
+  std::unique_ptr<TXUndo> log = LogOf(Script(), {"D"});
+  EXPECT_TRUE(engine.MergeUndoLog(*log));
+  EXPECT_EQ(Folders(*log), (std::vector<std::string>{"A", "B", "D"}));
+  EXPECT_EQ(ReadTextFile(ChangeFileExt(file, ".damaged")), bytes);
+  TXUndo written;
+  ASSERT_TRUE(LoadFileWith(file, FilerClass<TXUninstallFiler>, &written, false, nullptr));
+  EXPECT_EQ(Folders(written), Folders(*log));
 }
 
 TEST_F(UninstallRegistrationTest, AnUnreadableEarlierLogIsKeptAsDamagedAndReplaced) {
