@@ -13,7 +13,9 @@
 # Usage: bench/fuzz.sh [RUNS] [TARGET...]
 #   RUNS      executions per target (default 10000000)
 #   TARGET    the targets to run (default: all)
-# Environment: WORK_DIR (default build/fuzz/bench), TIMEOUT seconds per
+# Environment: PRESET, the build the targets come from (default fuzz, with
+# AddressSanitizer and UBSan; fuzz-ubsan runs several times faster with UBSan
+# alone, for long runs), WORK_DIR (default build/<preset>/bench), TIMEOUT seconds per
 # input (default 10), RSS_LIMIT_MB (default 2048), ASAN_OPTIONS (default as
 # tests/fuzz/run-fuzzer.sh gives it), MAX_RESTARTS (default 100): how often a
 # target that keeps finding something is started again.
@@ -21,7 +23,8 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-10000000}
 shift || true
-build=$root/build/fuzz
+preset=${PRESET:-fuzz}
+build=$root/build/$preset
 work=${WORK_DIR:-$build/bench}
 timeout=${TIMEOUT:-10}
 rss=${RSS_LIMIT_MB:-2048}
@@ -34,8 +37,8 @@ if [ ${#targets[@]} -eq 0 ]; then
   for dir in "$root"/tests/fuzz/corpus/*/; do targets+=("$(basename "$dir")"); done
 fi
 
-[ -f "$build/build.ninja" ] || cmake --preset fuzz -S "$root" > /dev/null
-(cd "$root" && cmake --build --preset fuzz) > /dev/null
+[ -f "$build/build.ninja" ] || (cd "$root" && cmake --preset "$preset") > /dev/null
+(cd "$root" && cmake --build --preset "$preset") > /dev/null
 
 # The max_len each target runs with, as its ctest test gives it.
 max_len_of() {

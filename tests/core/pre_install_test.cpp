@@ -201,8 +201,14 @@ TEST_F(RunningApplicationsTest, TheApplicationsUtilityWindowIsAskedToShowItself)
   TNamedMutex mutex;
   ASSERT_TRUE(mutex.Create(held));
   std::vector<uintptr_t> asked;
-  WindowHandle window = AllocateHWnd([&](TMessage& m) {
-    if (m.Msg == ActivateApplicationMessage()) asked.push_back(m.WParam);
+  // Like a real utility window, it leaves every other message to the
+  // system, which keeps and reads back its caption.
+  WindowHandle window = 0;
+  window = AllocateHWnd([&](TMessage& m) {
+    if (m.Msg == ActivateApplicationMessage())
+      asked.push_back(m.WParam);
+    else
+      m.Result = DefaultWindowProc(window, m);
   });
   ASSERT_TRUE(SetWindowCaption(window, "Tool Window"));
   TXUIAppItem& app = *Script().AppItems.First();

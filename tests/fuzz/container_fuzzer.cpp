@@ -25,6 +25,10 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
+// What one item may inflate to here: enough to pass the bound, small enough
+// that a crafted stream costs milliseconds, not seconds, per run.
+constexpr int64_t kItemLimit = 1 << 20;
+
 size_t AllHeaders(const TXQStream& c) {
   size_t n = 0;
   for (const auto& g : c.Groups) n += g->Headers.size();
@@ -67,9 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& h : g->Headers)
       for (int i = 0; i < h->Count; ++i) {
         TNullStream sink;
-        c.ReadItemToStream(*h, i, nullptr, sink);
+        c.ReadItemToStream(*h, i, nullptr, sink, kItemLimit);
         if (auto span = c.ItemSpan(*h, i); span && (mode & 8))
-          ReadBlockToStream(input, sink, true, false, nullptr, span->Entry.Size, span->Position);
+          ReadBlockToStream(input, sink, true, false, nullptr, span->Entry.Size, span->Position,
+                            kItemLimit);
       }
   TMemoryStream copy;
   if (c.CopyTo(copy, nullptr, false) && MustLoad(copy) != CopiedHeaders(c)) std::abort();
