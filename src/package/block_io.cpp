@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "base/error.h"
+#include "package/checksum_writer.h"
 #include "package/compression.h"
 #include "package/crc32.h"
 #include "package/stream_at.h"
@@ -11,25 +12,6 @@
 namespace xs {
 
 namespace {
-
-// Passes writes to a destination and keeps the CRC32 of what went through,
-// so a block streamed to disk need not be read back to be verified.
-class TChecksumWriter : public TStream {
- public:
-  explicit TChecksumWriter(TStream& destination) : destination_(destination) {}
-  int64_t Read(void*, int64_t) override { throw EStreamError("write-only stream"); }
-  int64_t Write(const void* buffer, int64_t count) override {
-    int64_t n = destination_.Write(buffer, count);
-    if (n > 0) crc_ = CRC32Update(crc_, buffer, n);
-    return n;
-  }
-  int64_t Seek(int64_t offset, SeekOrigin origin) override { return destination_.Seek(offset, origin); }
-  uint32_t Checksum() const { return crc_; }
-
- private:
-  TStream& destination_;
-  uint32_t crc_ = 0;
-};
 
 // The common frame: run body, finish progress, record code on failure.
 template <class Body>

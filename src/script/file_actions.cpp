@@ -7,6 +7,7 @@
 #include "base/error.h"
 #include "base/exception.h"
 #include "base/text.h"
+#include "package/checksum_writer.h"
 #include "package/crc32.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
@@ -47,33 +48,6 @@ std::vector<std::string> SubFolders(const std::string& folder) {
       names.push_back(entry.Name);
   return names;
 }
-
-// Passes writes on to a file, keeping their count and CRC-32 to check the
-// file against. Writes only, front to back.
-class TTallyStream : public TStream {
- public:
-  explicit TTallyStream(TStream& file) : file_(file) {}
-  int64_t Read(void*, int64_t) override { throw EStreamError("a new file is written, not read"); }
-  int64_t Write(const void* buffer, int64_t count) override {
-    int64_t n = file_.Write(buffer, count);
-    if (n > 0) {
-      crc_ = CRC32Update(crc_, buffer, n);
-      size_ += n;
-    }
-    return n;
-  }
-  int64_t Seek(int64_t offset, SeekOrigin origin) override {
-    bool here = (origin == SeekOrigin::Current && offset == 0) || (origin == SeekOrigin::Begin && offset == size_);
-    return here ? size_ : -1;
-  }
-  int64_t Size() override { return size_; }
-  uint32_t Crc() const { return crc_; }
-
- private:
-  TStream& file_;
-  uint32_t crc_ = 0;
-  int64_t size_ = 0;
-};
 
 // Help files come with companions the help viewer builds from them.
 void RemoveHelpCompanions(const std::string& name) {
@@ -117,11 +91,11 @@ bool DeleteFileEx(const std::string& name) {
 bool SaveNewFile(const std::string& dest, int64_t declared_size, const std::function<void(TStream&)>& write) {
   try {
     TReplacementFile out(dest);
-    TTallyStream tally(out.Stream());
+    TChecksumWriter tally(out.Stream());
     write(tally);
     uint32_t crc = 0;
-    return out.Stream().Size() == tally.Size() && (declared_size < 0 || declared_size == tally.Size()) &&
-           CRC32Stream(out.Stream(), crc) && crc == tally.Crc() && out.Commit();
+    return out.Stream().Size() == tally.Written() && (declared_size < 0 || declared_size == tally.Written()) &&
+           CRC32Stream(out.Stream(), crc) && crc == tally.Checksum() && out.Commit();
   } catch (const std::exception&) {
     return false;
   }
