@@ -1,8 +1,10 @@
 // setup: finds the install package appended to itself and runs the install
-// engine on it.
+// engine on it. The exit code is the engine's (0 installed, 1 cancelled,
+// otherwise the failing step's error code).
 #include "base/settings.h"
 #include "core/install_engine.h"
 #include "core/startup.h"
+#include "engine/questions.h"
 #include "lang/data_module.h"
 #include "platform/command_line.h"
 #include "script/path_macros.h"
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
   InitializePathMacros();
   Application().Title = "Setup";
   RunSettings().StartOffset = OwnPackageOffset();
+  StartProgramRun("setup");
 
   Application().ShowMainForm = false;
   auto* engine = new TXInstallEngine(&Application());
@@ -27,7 +30,8 @@ int main(int argc, char** argv) {
   StartTimer(50, [engine](TObject* sender) { engine->StartRun(sender); });
 
   Application().Run();
+  const int exit_code = engine->ExitCode();
   Application().DestroyComponents();
   UnregisterScriptClasses();
-  return 0;
+  return EndProgramRun(exit_code);
 }

@@ -1,6 +1,7 @@
 #include "core/install_engine.h"
 
 #include "base/settings.h"
+#include "engine/parameters.h"
 #include "lang/lg_wizard.h"
 #include "script/search_version.h"
 
@@ -16,23 +17,32 @@ void TXCustomInstallEngine::DoInit() {
   error_format_ =
       "Error starting setup - Incomplete installer file: %s\r\n"
       "If the problem persists you may have to download the file again.";
+  // Beyond the script's conditions: an install for every user of the machine.
+  if (Parameters().HasSwitch("/allusers")) RunSettings().RunConditions.set(cdAllUsers);
 }
 
 bool TXCustomInstallEngine::Execute() {
   return RunFramed([this] {
     Init();
     Load();
+    if (NeedsElevation()) return RestartElevated();
+    ApplyFolderSwitches();
     LoadLanguage();
     Package.Script.SplitSections();
     FindEarlierInstallation();
     TXRunSettings& s = RunSettings();
     if (s.RunConditions.test(cdDemo)) {
       bool result = DemoRun();
-      if (AskInstallNow()) result = WizardDialog && WizardDialog->ExecuteOK();
+      if (AskInstallNow()) result = WizardDialog ? WizardDialog->ExecuteOK() : InstallDirectly();
       return result;
     }
-    return !WizardDialog || WizardDialog->ExecuteOK();
+    return WizardDialog ? WizardDialog->ExecuteOK() : InstallDirectly();
   });
+}
+
+bool TXCustomInstallEngine::InstallDirectly() {
+  ApplySelection();
+  return InstallRun();
 }
 
 bool TXCustomInstallEngine::SearchVersion(const std::string& folder, TXUISearchOptions kind) {

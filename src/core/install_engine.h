@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +39,15 @@ class TXCustomInstallEngine : public TXCustomUIEngine {
   TXCustomInstallLgDialog* LgDialog = nullptr;
   TXCustomInstallDemoDialog* StartDialog = nullptr;
   TXCustomInstallDialog* WizardDialog = nullptr;
+
+  // Starts this program again with administrator rights and returns the
+  // copy's exit code; RunElevated (platform/elevation.h) when empty. Tests
+  // put a recorder in.
+  std::function<std::optional<uint32_t>(const std::string& program, const std::string& parameters)>
+      ElevatedStarter;
+  // How long a silent run waits for a running application to end before it
+  // cancels.
+  int SilentWaitMs = 30000;
 
   // The version the upgrade run tests: the earlier installation's, found by
   // FindEarlierInstallation; empty (all parts 0) when there is none.
@@ -94,6 +105,18 @@ class TXCustomInstallEngine : public TXCustomUIEngine {
   bool InstallItem(TXUICustomItem& item, int index, int count, std::unique_ptr<TXUICustomItem>& record,
                    bool& succeeded);
   void ShowPackageError(const std::string& file_name);
+
+  // The command line's part (run_switches.cpp).
+  bool NeedsElevation() const;
+  // Runs the elevated copy; its exit code becomes this run's.
+  bool RestartElevated();
+  // "/dir:" and "/group:" replace the script's defaults.
+  void ApplyFolderSwitches();
+  // "/components:", else the wizard's starting selection.
+  void ApplySelection();
+  // The install run without a wizard: the selection from the command line,
+  // then InstallRun.
+  bool InstallDirectly();
 
   std::unique_ptr<TXCustomUninstallEngine> temp_engine_;
   // The package's language packs offered to the language wizard.

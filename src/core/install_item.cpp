@@ -5,6 +5,7 @@
 #include "base/progress.h"
 #include "core/install_engine.h"
 #include "core/item_error.h"
+#include "engine/run_log.h"
 #include "script/conditions.h"
 #include "script/undo_records.h"
 
@@ -24,11 +25,16 @@ bool TXCustomInstallEngine::InstallItem(TXUICustomItem& item, int index, int cou
   } catch (...) {
     XError().SetFirstError(errItemException, 0, false, item.GetDisplayText());
   }
-  if (XError().GetCode() == 0) return true;
+  const int code = XError().GetCode();
+  RunLog().Write("item: " + item.GetDisplayText() + " -> " +
+                 (code != 0 ? "error " + std::to_string(code) : succeeded ? "done" : "nothing to do"));
+  if (code == 0) return true;
   succeeded = false;
   if (item.ErrorOptions == eoIgnore) return true;
   ShowItemError(item, item.ErrorOptions == eoAbort);
-  return item.ErrorOptions != eoAbort;
+  if (item.ErrorOptions != eoAbort) return true;
+  SetFailure(code);
+  return false;
 }
 
 }  // namespace xs

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "base/error.h"
 #include "base/settings.h"
 #include "core/install_engine.h"
 #include "lang/keys.h"
@@ -33,7 +34,10 @@ bool TXCustomInstallEngine::InstallRun() {
   TXRunSettings& s = RunSettings();
   TXInstall& script = Package.Script;
   s.UninstallInfoFolder = UninstallInfoFolder(script);
-  if (!CheckRunningApplications()) return false;
+  if (!CheckRunningApplications()) {
+    SetFailure(errCancelled);
+    return false;
+  }
 
   temp_engine_ = std::make_unique<TXCustomUninstallEngine>();
   TXUndoList logs;
@@ -64,7 +68,12 @@ bool TXCustomInstallEngine::InstallRun() {
 
   if (result)
     for (int i = 0; i < logs.Count(); ++i)
-      if (!MergeUndoLog(*logs.GetItem(i))) ShowLogError();
+      if (!MergeUndoLog(*logs.GetItem(i))) {
+        // Installed, but without a way back: the run did not succeed.
+        ShowLogError();
+        SetFailure(errSave);
+        result = false;
+      }
   temp_engine_->Uninstall(false);
   temp_engine_.reset();
   logs.Clear();

@@ -4,6 +4,7 @@
 #include "base/settings.h"
 #include "core/install_engine.h"
 #include "engine/dropped_records.h"
+#include "engine/run_log.h"
 #include "package/filer.h"
 #include "platform/command_line.h"
 #include "platform/file_stream.h"
@@ -36,6 +37,8 @@ void TXCustomInstallEngine::DoLoad() {
   XError().Clear();
   if (s.PackageFileName == "*") return;
   s.PackageFileName = PackageFile();
+  RunLog().Write("package: " + (s.PackageFileName.empty() ? std::string("none found") : s.PackageFileName) +
+                 (s.StartOffset != 0 ? " at offset " + std::to_string(s.StartOffset) : std::string()));
   if (s.PackageFileName.empty()) {
     ShowPackageError("");
     XError().RaiseError();

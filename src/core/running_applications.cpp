@@ -6,6 +6,7 @@
 #include "base/string_list.h"
 #include "core/install_engine.h"
 #include "core/startup.h"
+#include "engine/questions.h"
 #include "lang/keys.h"
 #include "lang/language.h"
 #include "platform/message_loop.h"
@@ -30,6 +31,16 @@ bool AnyMutexExists(const TStringList& names) {
 }
 
 void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// Retests every quarter second; false when a mutex still exists after ms.
+bool WaitForMutexesGone(const TStringList& names, int ms) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (AnyMutexExists(names)) {
+    if (std::chrono::steady_clock::now() >= end) return false;
+    Pause(250);
+  }
+  return true;
+}
 
 // Asks the application's utility windows to show themselves, so that the
 // user sees what to close.
@@ -58,10 +69,20 @@ bool TXCustomInstallEngine::CheckRunningApplications() {
       Pause(6000);
       ProcessMessages();
     }
+    const std::string question =
+        FormatTemplate(ActiveLg().Translate(kLgAppRunningQuestion), {app.MutexTitle, app.MutexTitle});
+    const std::string caption = ActiveLg().Translate(kLgWarningCaption);
+    if (Silent()) {
+      // Nobody can close the application: wait a while, then give up.
+      if (!WaitForMutexesGone(mutexes, SilentWaitMs)) {
+        LogQuestion(caption, question, mrCancel);
+        result = false;
+        break;
+      }
+      continue;
+    }
     while (AnyMutexExists(mutexes)) {
-      int answer = ShowMessageBox(
-          FormatTemplate(ActiveLg().Translate(kLgAppRunningQuestion), {app.MutexTitle, app.MutexTitle}),
-          ActiveLg().Translate(kLgWarningCaption), IconWarning, TXButtonFrame::TXCmdOKCancel, mrOK);
+      int answer = ShowMessageBox(question, caption, IconWarning, TXButtonFrame::TXCmdOKCancel, mrOK);
       if (answer == mrCancel) {
         result = false;
         break;

@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 
 #include "base/convert.h"
+#include "base/error.h"
 #include "base/macro_expanders.h"
 #include "base/settings.h"
 #include "base/text.h"
@@ -51,6 +52,7 @@ void TXCustomUIEngine::Init() {
   if (params.HasSwitch("/lg:")) s.CurrentLgID = StrToIntDef(params.SwitchValue("/lg:"), 9);
   if (params.HasSwitch("/start:")) s.StartOffset = StrToIntDef(params.SwitchValue("/start:"), 0);
   admin_switch_ = params.HasSwitch("/admin");
+  silent_ = params.HasSwitch("/silent");
 
   DoInit();
   if (OnInit) OnInit(this);
@@ -74,17 +76,27 @@ void TXCustomUIEngine::ReportProgress(TXUISection section, int position, const s
 
 void TXCustomUIEngine::StartRun(TObject*) { Execute(); }
 
+void TXCustomUIEngine::SetFailure(int code) {
+  if (failure_ == 0) failure_ = code;
+}
+
 bool TXCustomUIEngine::RunFramed(const std::function<bool()>& run) {
   bool result = false;
+  failure_ = 0;
   try {
     // Both kept for the run and undone on every path out, exceptions too.
     TXMacroExpanderRegistration run_macros(ExpandRunMacros);
     TXLanguageState language(LgWizard());
     result = run();
-  } catch (...) {
+  } catch (const EXError& e) {
     // Failures were shown where they were detected.
+    SetFailure(e.Code());
+    result = false;
+  } catch (...) {
+    SetFailure(XError().GetCode());
     result = false;
   }
+  exit_code_ = result ? 0 : failure_ != 0 ? failure_ : errGeneral;
   if (optStandalone) Application().Terminate();
   return result;
 }

@@ -30,6 +30,13 @@ class TXCustomUIEngine : public TXHandleComponent {
   const std::string& ErrorCaption() const { return error_caption_; }
   const std::string& ErrorFormat() const { return error_format_; }
   bool AdminSwitch() const { return admin_switch_; }
+  // "/silent": no window is shown; questions answer themselves.
+  bool Silent() const { return silent_; }
+
+  // What the program returns after the last run: 0 when it succeeded, 1
+  // when the user (or a silent time-out) cancelled, otherwise the error
+  // code of the step that failed, 2 when that step recorded none.
+  int ExitCode() const { return exit_code_; }
 
   // Resets the run-wide settings and fills them from the command line, then
   // DoInit and OnInit.
@@ -58,11 +65,18 @@ class TXCustomUIEngine : public TXHandleComponent {
   // engine terminates the application.
   bool RunFramed(const std::function<bool()>& run);
 
+  // Records why the run is failing; the first cause recorded stands. 0
+  // records nothing.
+  void SetFailure(int code);
+
   std::string error_caption_;
   std::string error_format_;  // one %s placeholder
 
  private:
   bool admin_switch_ = false;
+  bool silent_ = false;
+  int failure_ = 0;
+  int exit_code_ = 0;
 };
 
 }  // namespace xs

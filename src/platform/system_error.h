@@ -26,6 +26,7 @@ inline constexpr int kErrInvalidHandle = 6;    // ERROR_INVALID_HANDLE
 inline constexpr int kErrFileExists = 80;      // ERROR_FILE_EXISTS
 inline constexpr int kErrInvalidParameter = 87;  // ERROR_INVALID_PARAMETER
 inline constexpr int kErrDirNotEmpty = 145;    // ERROR_DIR_NOT_EMPTY
+inline constexpr int kErrCancelled = 1223;     // ERROR_CANCELLED: the user refused
 #else
 inline constexpr int kErrFileNotFound = ENOENT;
 inline constexpr int kErrPathNotFound = ENOENT;
@@ -34,6 +35,7 @@ inline constexpr int kErrInvalidHandle = EBADF;
 inline constexpr int kErrFileExists = EEXIST;
 inline constexpr int kErrInvalidParameter = EINVAL;
 inline constexpr int kErrDirNotEmpty = ENOTEMPTY;
+inline constexpr int kErrCancelled = ECANCELED;
 #endif
 
 }  // namespace xs

@@ -25,6 +25,7 @@ bool InputBox(const std::string& caption, const std::string& prompt, std::string
 }
 
 void SetMessageBoxFunc(TXMessageBoxFunc func) { MessageBoxFunc() = std::move(func); }
+TXMessageBoxFunc MessageBoxFuncInUse() { return MessageBoxFunc(); }
 void SetInputBoxFunc(TXInputBoxFunc func) { InputBoxFunc() = std::move(func); }
 
 }  // namespace xs

@@ -42,6 +42,9 @@ bool InputBox(const std::string& caption, const std::string& prompt, std::string
 
 // Replace the implementations; an empty function restores the default.
 void SetMessageBoxFunc(TXMessageBoxFunc func);
+// The implementation in use (empty: the default), for a replacement that
+// adds to it rather than taking its place.
+TXMessageBoxFunc MessageBoxFuncInUse();
 void SetInputBoxFunc(TXInputBoxFunc func);
 
 }  // namespace xs
