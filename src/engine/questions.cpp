@@ -39,7 +39,8 @@ void LogQuestion(const std::string& caption, const std::string& text, int answer
 }
 
 void StartProgramRun(const std::string& program) {
-  const TXParameters& params = Parameters();
+  TXParameters& params = Parameters();
+  params.ParseCommandLine(ProcessCommandLine());
   if (params.HasSwitch("/log:")) RunLog().Open(params.SwitchValue("/log:"));
   RunLog().Write("start: " + program + " " XSETUP_VERSION ", arguments: " + ProcessCommandLine());
   RouteQuestions(params.HasSwitch("/silent"));

@@ -8,7 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "base/error.h"
 #include "base/settings.h"
+#include "engine/questions.h"
+#include "engine/run_log.h"
+#include "platform/command_line.h"
+#include "platform/named_mutex.h"
 #include "engine_run_fixture.h"
 #include "package/filer.h"
 #include "platform/file_stream.h"
@@ -38,6 +43,12 @@ class InstallUninstallTest : public EngineRunTest {
     ASSERT_TRUE(TXRegistry(kHKeyCurrentUser).CreateKey(TestKey()));
     ASSERT_TRUE(ForceFolders(Scratch("before")));
     ASSERT_TRUE(WriteTextFile(Scratch("before") + kPathDelim + "old.txt", "untouched"));
+    MakePackage();
+  }
+
+  // Writes package_: the tool with its folder, two files, a key and a value,
+  // after change had its say on the script.
+  void MakePackage(const std::function<void(TXInstall&)>& change = {}) {
     TXPackageContents contents;
     TXInstall& s = contents.Script;
     s.Title = "Tool";
@@ -73,6 +84,7 @@ class InstallUninstallTest : public EngineRunTest {
     value->ValueType = optrString;
     value->SaveUndo = true;
     s.AddItem(std::move(value));
+    if (change) change(s);
     ASSERT_TRUE(SaveNewFileWith(package_, FilerClass<TXInstallFiler>, &contents, false, nullptr, {},
                                 ifBestCompression));
   }
@@ -122,6 +134,12 @@ class InstallUninstallTest : public EngineRunTest {
     keys(TestKey());
     keys(kUninstallKey);
     return seen;
+  }
+
+  // MakePackage over the one SetUp made.
+  void MakePackageAgain(const std::function<void(TXInstall&)>& change = {}) {
+    RemoveFile(package_);
+    MakePackage(change);
   }
 
   std::string package_;  // in the scratch folder, made by SetUp
@@ -175,6 +193,131 @@ TEST_F(InstallUninstallTest, ASecondInstallationWithAnotherLogGetsTheNextEntry) 
                 "tool.xui\"");
   EXPECT_EQ(EntryString(title_, "UninstallString"),
             "\"" + Scratch("Tool") + kPathDelim + "uninst.exe\" /file:\"" + first_log + "\"");
+}
+
+// setup.exe without a wizard: the command line decides, the run log tells.
+class SetupCommandLineTest : public InstallUninstallTest {
+ protected:
+  void SetUp() override {
+    InstallUninstallTest::SetUp();
+    log_ = Scratch("run.log");
+  }
+  void TearDown() override {
+    SetProcessArguments(0, nullptr);
+    RunLog().Close();
+    InstallUninstallTest::TearDown();
+  }
+
+  // Runs the install engine as setup.exe does with these arguments (the
+  // package and the run log added), and returns its exit code.
+  int RunSetup(std::vector<std::string> args, const std::function<void(TXInstallEngine&)>& prepare = {}) {
+    args.insert(args.begin(), {"setup", "/file:" + package_, "/log:" + log_});
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    SetProcessArguments(static_cast<int>(argv.size()), argv.data());
+    const TXMessageBoxFunc scripted = MessageBoxFuncInUse();
+    StartProgramRun("setup");
+    TXInstallEngine setup;
+    setup.OnInit = [](TObject*) { RunSettings().HasAdminRights = true; };
+    if (prepare) prepare(setup);
+    setup.Execute();
+    const int code = EndProgramRun(setup.ExitCode());
+    SetMessageBoxFunc(scripted);
+    return code;
+  }
+
+  // The run log's events, without their times.
+  std::vector<std::string> Events() {
+    std::vector<std::string> events;
+    TStringList lines;
+    lines.SetText(ReadTextFile(log_));
+    for (const std::string& line : lines.Items()) events.push_back(line.substr(line.find(' ', 11) + 1));
+    return events;
+  }
+  bool Logged(const std::string& start) {
+    for (const std::string& e : Events())
+      if (e.starts_with(start)) return true;
+    return false;
+  }
+
+  std::string log_;  // in the scratch folder, named by SetUp
+};
+
+TEST_F(SetupCommandLineTest, SilentRunInstallsWhereTheSwitchesSayAndLogsEachStep) {
+  const std::string folder = Scratch("Chosen") + kPathDelim;
+  ASSERT_EQ(RunSetup({"/silent", "/dir:" + Scratch("Chosen"), "/group:Tools"}), 0);
+  EXPECT_EQ(ReadTextFile(folder + "tool.exe"), std::string(5000, 't'));
+  EXPECT_EQ(EntryString(title_, "UninstallString"), "\"" + folder + "uninst.exe\" /file:\"" + folder + "tool.xui\"");
+  EXPECT_FALSE(FolderExists(Scratch("Tool"))) << "the script's default folder was replaced";
+  const std::vector<std::string> events = Events();
+  ASSERT_GE(events.size(), 4u);
+  EXPECT_TRUE(events.front().starts_with("start: setup ")) << events.front();
+  EXPECT_NE(events.front().find("/dir:" + Scratch("Chosen")), std::string::npos) << "with the arguments";
+  EXPECT_EQ(events[1], "package: " + package_);
+  EXPECT_TRUE(Logged("item: ") && Logged("item: " + folder + "tool.exe -> done")) << ReadTextFile(log_);
+  EXPECT_EQ(events.back(), "end: exit code 0");
+}
+
+TEST_F(SetupCommandLineTest, FailuresGiveTheirExitCodeAndChangeNothing) {
+  const std::map<std::string, std::string> before = Machine();
+  // The package with one byte of its last record changed.
+  std::string bytes = ReadTextFile(package_);
+  bytes[bytes.size() - 40] ^= 0x20;
+  ASSERT_TRUE(WriteTextFile(package_, bytes));
+  EXPECT_EQ(RunSetup({"/silent"}), errLoad);
+  EXPECT_TRUE(Logged("message: Error Starting Setup - Incomplete Installer File: ")) << ReadTextFile(log_);
+  ASSERT_FALSE(Events().empty());
+  EXPECT_EQ(Events().back(), "end: exit code 14");
+  std::map<std::string, std::string> after = Machine();
+  after.erase(log_);
+  after.erase(package_);
+  std::map<std::string, std::string> expected = before;
+  expected.erase(package_);
+  EXPECT_EQ(after, expected);
+
+  // A selection that is not a list of component numbers.
+  MakePackageAgain();
+  EXPECT_EQ(RunSetup({"/silent", "/components:1,x"}), errGeneral);
+  EXPECT_TRUE(Logged("/components: takes component numbers"));
+  EXPECT_FALSE(FolderExists(Scratch("Tool")));
+}
+
+TEST_F(SetupCommandLineTest, ASilentRunGivesUpOnARunningApplication) {
+  const std::string mutex = UniqueName("ToolRunning");
+  MakePackageAgain([&](TXInstall& s) {
+    s.AppItems.First()->Mutex = mutex;
+    s.AppItems.First()->MutexTitle = "Tool";
+  });
+  TNamedMutex running;
+  ASSERT_TRUE(running.Create(mutex));
+  EXPECT_EQ(RunSetup({"/silent"}, [](TXInstallEngine& e) { e.SilentWaitMs = 300; }), errCancelled);
+  ASSERT_GE(Events().size(), 2u);
+  EXPECT_TRUE(Events()[Events().size() - 2].starts_with("question: ")) << ReadTextFile(log_);
+  EXPECT_TRUE(Events()[Events().size() - 2].ends_with("-> Cancel")) << ReadTextFile(log_);
+  EXPECT_FALSE(FolderExists(Scratch("Tool")));
+}
+
+TEST_F(SetupCommandLineTest, AnAllUsersRunWithoutRightsRestartsElevatedOnce) {
+  std::vector<std::string> started;
+  auto record = [&](TXInstallEngine& e) {
+    e.OnInit = [](TObject*) { RunSettings().HasAdminRights = false; };
+    e.ElevatedStarter = [&](const std::string& program, const std::string& parameters) {
+      started.push_back(program + "|" + parameters);
+      return std::optional<uint32_t>(7);
+    };
+  };
+  EXPECT_EQ(RunSetup({"/silent", "/allusers"}, record), 7) << "the copy's exit code";
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0], ProgramFileName() + "|/file:" + package_ + " /log:" + log_ + " /silent /allusers /elevated");
+  EXPECT_FALSE(FolderExists(Scratch("Tool"))) << "only the copy installs";
+  EXPECT_TRUE(Logged("restart with administrator rights: "));
+  EXPECT_TRUE(Logged("the restarted copy ended with exit code 7"));
+
+  // The copy itself never restarts again, rights or not.
+  started.clear();
+  EXPECT_EQ(RunSetup({"/silent", "/allusers", "/elevated"}, record), 0);
+  EXPECT_TRUE(started.empty());
+  EXPECT_TRUE(FolderExists(Scratch("Tool")));
 }
 
 }  // namespace
