@@ -259,21 +259,37 @@ TEST_F(SetupCommandLineTest, SilentRunInstallsWhereTheSwitchesSayAndLogsEachStep
 }
 
 TEST_F(SetupCommandLineTest, FailuresGiveTheirExitCodeAndChangeNothing) {
-  const std::map<std::string, std::string> before = Machine();
-  // The package with one byte of its last record changed.
-  std::string bytes = ReadTextFile(package_);
-  bytes[bytes.size() - 40] ^= 0x20;
-  ASSERT_TRUE(WriteTextFile(package_, bytes));
-  EXPECT_EQ(RunSetup({"/silent"}), errLoad);
-  EXPECT_TRUE(Logged("message: Error Starting Setup - Incomplete Installer File: ")) << ReadTextFile(log_);
-  ASSERT_FALSE(Events().empty());
-  EXPECT_EQ(Events().back(), "end: exit code 14");
-  std::map<std::string, std::string> after = Machine();
-  after.erase(log_);
-  after.erase(package_);
-  std::map<std::string, std::string> expected = before;
+  // A file whose bytes do not compress fills the middle of the package, so
+  // that a byte changed there lands in a file's contents, which the install
+  // would only read when it writes that file.
+  MakePackageAgain([](TXInstall& s) {
+    auto file = std::make_unique<TXUIFileItem>();
+    file->FileName = "<install>data.bin";
+    std::vector<uint8_t> noise(64 * 1024);
+    uint32_t x = 12345;
+    for (uint8_t& b : noise) b = static_cast<uint8_t>((x = x * 1103515245 + 12345) >> 24);
+    TMemoryStream bytes(noise);
+    file->Data.LoadFromStream(".bin", bytes);
+    s.AddItem(std::move(file));
+  });
+  const std::string intact = ReadTextFile(package_);
+  std::map<std::string, std::string> expected = Machine();
   expected.erase(package_);
-  EXPECT_EQ(after, expected);
+  for (double where : {0.3, 0.5, 0.7, 0.999}) {
+    std::string bytes = intact;
+    bytes[static_cast<size_t>(bytes.size() * where)] ^= 0x20;
+    ASSERT_TRUE(WriteTextFile(package_, bytes));
+    RemoveFile(log_);
+    const int code = RunSetup({"/silent"});
+    EXPECT_TRUE(code == errLoad || code == errChecksum) << where << ": " << code;
+    EXPECT_TRUE(Logged("message: Error Starting Setup - Incomplete Installer File: ")) << ReadTextFile(log_);
+    ASSERT_FALSE(Events().empty());
+    EXPECT_EQ(Events().back(), "end: exit code " + std::to_string(code));
+    std::map<std::string, std::string> after = Machine();
+    after.erase(log_);
+    after.erase(package_);
+    EXPECT_EQ(after, expected) << where;
+  }
 
   // A selection that is not a list of component numbers.
   MakePackageAgain();
