@@ -4,6 +4,7 @@
 
 #include "base/settings.h"
 #include "core/install_engine.h"
+#include "engine/run_log.h"
 #include "package/filer.h"
 #include "platform/file_system.h"
 #include "uninstall/uninstall_entries.h"
@@ -29,6 +30,7 @@ void TXCustomInstallEngine::FindEarlierInstallation() {
       s.OldDataFolder = IncludeTrailingPathDelimiter(earlier.AppItems.GetItem(0)->Folder);
       s.EarlierInstallFolder = s.OldDataFolder;
       TestedVersion = EntryValue(root, entry, "DisplayVersion");
+      RunLog().Write("earlier installation: " + entry + " in " + s.OldDataFolder + ", version " + TestedVersion);
       return;
     }
   }
