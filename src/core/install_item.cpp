@@ -30,11 +30,12 @@ bool TXCustomInstallEngine::InstallItem(TXUICustomItem& item, int index, int cou
                  (code != 0 ? "error " + std::to_string(code) : succeeded ? "done" : "nothing to do"));
   if (code == 0) return true;
   succeeded = false;
+  // Even when the script lets the run go on, the exit code tells that
+  // something was not installed.
+  SetFailure(code);
   if (item.ErrorOptions == eoIgnore) return true;
   ShowItemError(item, item.ErrorOptions == eoAbort);
-  if (item.ErrorOptions != eoAbort) return true;
-  SetFailure(code);
-  return false;
+  return item.ErrorOptions != eoAbort;
 }
 
 }  // namespace xs

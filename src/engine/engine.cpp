@@ -96,7 +96,7 @@ bool TXCustomUIEngine::RunFramed(const std::function<bool()>& run) {
     SetFailure(XError().GetCode());
     result = false;
   }
-  exit_code_ = result ? 0 : failure_ != 0 ? failure_ : errGeneral;
+  exit_code_ = failure_ != 0 ? failure_ : result ? 0 : errGeneral;
   if (optStandalone) Application().Terminate();
   return result;
 }

@@ -35,7 +35,8 @@ class TXCustomUIEngine : public TXHandleComponent {
 
   // What the program returns after the last run: 0 when it succeeded, 1
   // when the user (or a silent time-out) cancelled, otherwise the error
-  // code of the step that failed, 2 when that step recorded none.
+  // code of the first step that failed (also of an item whose failure the
+  // run went on after), 2 when that step recorded none.
   int ExitCode() const { return exit_code_; }
 
   // Resets the run-wide settings and fills them from the command line, then

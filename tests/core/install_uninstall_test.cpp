@@ -298,6 +298,19 @@ TEST_F(SetupCommandLineTest, FailuresGiveTheirExitCodeAndChangeNothing) {
   EXPECT_FALSE(FolderExists(Scratch("Tool")));
 }
 
+TEST_F(SetupCommandLineTest, AnItemThatFailedGivesItsCodeEvenWhenTheRunGoesOn) {
+  MakePackageAgain([](TXInstall& s) {
+    auto file = std::make_unique<TXUIFileItem>();
+    file->FileName = "<install>no such folder" + std::string(1, kPathDelim) + "lost.txt";
+    TMemoryStream bytes(std::vector<uint8_t>(10, 'x'));
+    file->Data.LoadFromStream(".txt", bytes);
+    s.Items.Insert(1, file.release());  // ignored by default, right after the folder
+  });
+  EXPECT_EQ(RunSetup({"/silent"}), errWriteFile);
+  EXPECT_EQ(ReadTextFile(Scratch("Tool") + kPathDelim + "tool.exe"), std::string(5000, 't')) << "the run went on";
+  EXPECT_TRUE(Logged("item: " + Scratch("Tool") + kPathDelim + "no such folder")) << ReadTextFile(log_);
+}
+
 TEST_F(SetupCommandLineTest, ASilentRunGivesUpOnARunningApplication) {
   const std::string mutex = UniqueName("ToolRunning");
   MakePackageAgain([&](TXInstall& s) {
