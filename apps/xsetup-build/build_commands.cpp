@@ -127,10 +127,10 @@ bool SavePackage(TXPackageContents& contents, TStream& out, int64_t start) {
 
 // Checks a stub of the chosen architecture; prints the fault and where the
 // stub folder came from on failure.
-bool CheckStubFile(const TStubFolder& folder, const std::string& file, const std::string& arch, int64_t& size,
-                   std::ostream& err) {
+bool CheckStubFile(const TStubFolder& folder, const std::string& file, const std::string& arch, bool to_append,
+                   int64_t& size, std::ostream& err) {
   std::string fault;
-  if (CheckStub(file, StubMachine(arch), size, fault)) return true;
+  if (CheckStub(file, StubMachine(arch), to_append, size, fault)) return true;
   err << "xsetup-build: " << fault << " (stub folder " << folder.Path << ", from " << folder.Source << ")\n";
   return false;
 }
@@ -142,7 +142,7 @@ bool AddUninstallers(TXInstall& script, const TStubFolder& folder, const std::st
   if (apps.empty()) return true;
   const std::string file = StubFile(folder, arch, "uninst.exe");
   int64_t size = 0;
-  if (!CheckStubFile(folder, file, arch, size, err)) return false;
+  if (!CheckStubFile(folder, file, arch, false, size, err)) return false;
   TXStreamObject data;
   if (!data.LoadFromFile(file, true)) {
     err << "xsetup-build: cannot read " << file << "\n";
@@ -171,7 +171,7 @@ int SetupCommand(const TSetupRequest& request, std::ostream& err) {
   }
   const std::string stub = StubFile(folder, request.Arch, "setup.exe");
   int64_t start = 0;
-  if (!CheckStubFile(folder, stub, request.Arch, start, err)) return 1;
+  if (!CheckStubFile(folder, stub, request.Arch, true, start, err)) return 1;
   TXPackageContents contents;
   if (!LoadContents(request.Script, request.Packs, contents, err)) return 1;
   if (!AddUninstallers(contents.Script, folder, request.Arch, err)) return 1;

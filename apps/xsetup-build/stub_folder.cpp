@@ -37,7 +37,7 @@ std::string MachineName(uint16_t machine) {
 }
 }  // namespace
 
-bool CheckStub(const std::string& file, uint16_t machine, int64_t& size, std::string& fault) {
+bool CheckStub(const std::string& file, uint16_t machine, bool to_append, int64_t& size, std::string& fault) {
   std::optional<uint16_t> found;
   std::optional<int64_t> end;
   try {
@@ -57,7 +57,7 @@ bool CheckStub(const std::string& file, uint16_t machine, int64_t& size, std::st
     fault = file + " is " + MachineName(*found) + " program, not " + MachineName(machine);
     return false;
   }
-  if (size != *end) {
+  if (to_append && size != *end) {
     fault = file + " has something appended already (" + std::to_string(size - *end) + " bytes)";
     return false;
   }

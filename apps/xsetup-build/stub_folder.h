@@ -25,9 +25,11 @@ std::string StubFile(const TStubFolder& folder, const std::string& arch, const s
 // The PE machine type a stub of arch must carry; 0 for an unknown arch.
 uint16_t StubMachine(const std::string& arch);
 
-// Checks that file is a PE image of machine with nothing appended to it
-// yet. On success returns true with the image's size in size. On failure
-// returns false with a message naming the file and the fault in fault.
-bool CheckStub(const std::string& file, uint16_t machine, int64_t& size, std::string& fault);
+// Checks that file is a PE image of machine and, when a package is to be
+// appended to it, that nothing is appended yet (uninst.exe is delivered
+// as it is, and may carry a symbol table behind its image). On success
+// returns true with the file's size in size. On failure returns false with
+// a message naming the file and the fault in fault.
+bool CheckStub(const std::string& file, uint16_t machine, bool to_append, int64_t& size, std::string& fault);
 
 }  // namespace xs

@@ -178,6 +178,7 @@ cp -r given nouninst && rm nouninst/x64/uninst.exe
 make_pe wrong/x64/setup.exe x86 wrong
 make_pe appended/x64/setup.exe x64 appended && printf 'an earlier package' >>appended/x64/setup.exe
 make_pe notpe/x64/setup.exe x64 x && printf 'NZ' | dd of=notpe/x64/setup.exe conv=notrunc status=none
+cp -r given wronguninst && make_pe wronguninst/x64/uninst.exe x86 wrong
 while IFS='|' read -r name folder message; do
   out=$("$tool" setup app.xss -o "$name.exe" --stubs "$folder" 2>&1)
   [ $? = 1 ] || fail "$name: exit code"
@@ -190,7 +191,12 @@ nouninst|nouninst|nouninst/x64/uninst.exe is missing
 wrong|wrong|wrong/x64/setup.exe is an x86 program, not an x64
 appended|appended|appended/x64/setup.exe has something appended already (18 bytes)
 notpe|notpe|notpe/x64/setup.exe is not a Windows program
+wronguninst|wronguninst|wronguninst/x64/uninst.exe is an x86 program, not an x64
 CASES
+# uninst.exe is delivered as it is: a symbol table behind its image is no
+# fault, as it is for a stub that gets a package appended.
+cp -r given symbols && printf 'symbols' >>symbols/x64/uninst.exe
+"$tool" setup app.xss -o symbols.exe --stubs symbols || fail "setup with an uninst.exe that carries symbols"
 out=$(XSETUP_STUBS=nothere "$tool" setup app.xss -o x.exe 2>&1) && fail "setup with a missing XSETUP_STUBS folder"
 grep -aqF "no stub folder nothere/ (from XSETUP_STUBS)" <<<"$out" || fail "missing XSETUP_STUBS: got '$out'"
 out=$(XSETUP_STUBS= "$tool" setup app.xss -o x.exe 2>&1) && fail "setup with no installed stub folder"
