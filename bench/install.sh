@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Install speed and memory on a large payload: bench/install.sh [WORKDIR]
+# Makes a folder of at least 150 MB in at least 4,000 files copied from this
+# machine (/usr/share, /usr/lib), writes a script that installs it under
+# "<pf>\XSetupBench", and measures, each with wall time and peak memory:
+#   - tar xzf of the same folder: the floor;
+#   - xsetup-build setup: building the installer;
+#   - setup.exe /silent under Wine (64-bit), then a check of the files;
+#   - run_script install of the same package natively, against the
+#     emulation (a Debug build with sanitizers: slower and larger than a
+#     release build would be).
+# Needs the native build (build/native) and the stub folder of the Windows
+# builds (build/stubs; XSETUP_STUBS overrides it). Prints one line a step.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+work=$(realpath -m "${1:-build/bench-install}")
+tool=$root/build/native/apps/xsetup-build/xsetup-build
+run_script=$root/build/native/tests/engine/run_script
+stubs=${XSETUP_STUBS:-$root/build/stubs}
+min_bytes=$((150 * 1024 * 1024)) min_files=4000
+for f in "$tool" "$run_script" "$stubs/x64/setup.exe"; do
+  [ -e "$f" ] || { echo "bench/install.sh: $f is missing: build the native and windows presets first" >&2; exit 1; }
+done
+rm -rf "$work" && mkdir -p "$work/payload"
+cd "$work"
+
+# The payload: plain files with names every file system here takes (no
+# quotes, no blanks, no two differing only in case), until both bounds hold.
+find /usr/share /usr/lib -type f -readable -size -8M -printf '%s %p\n' 2>/dev/null |
+  LC_ALL=C grep -E '^[0-9]+ [A-Za-z0-9/._+-]+$' |
+  awk -v min_bytes=$min_bytes -v min_files=$min_files '
+    { k = tolower($2); if (k in seen) next; seen[k] = 1; total += $1; n++; print $2 }
+    n >= min_files && total >= min_bytes { exit }' >files.txt
+xargs -a files.txt cp -p --parents -t payload
+files=$(find payload -type f | wc -l) bytes=$(du -sb payload | cut -f1)
+[ "$files" -ge $min_files ] && [ "$bytes" -ge $min_bytes ] ||
+  { echo "bench/install.sh: only $files files, $bytes bytes found on this machine" >&2; exit 1; }
+echo "payload: $files files, $((bytes / 1024 / 1024)) MB"
+
+# The script: the application, one folder item per folder, one file item per
+# file, all below "<pf>\XSetupBench".
+{
+  cat <<'XSS'
+object TXObjectComponent
+  ObjClassName = 'TXInstall'
+  Obj.AppItems = <
+    item
+      optSaveLog = True
+      Title = 'XSetup bench'
+      LogTitle = 'XSetupBench'
+      Folder = '<pf>\XSetupBench'
+      UILog = '<pf>\XSetupBench\bench.xui'
+    end>
+  Obj.Title = 'XSetup bench'
+  Obj.DefaultFolderName = '<pf>\XSetupBench'
+end
+XSS
+  (cd payload && find . -mindepth 1 -type d | sort) | while read -r d; do
+    printf "object TXObjectComponent\n  ObjClassName = 'TXUIFolderItem'\n  Obj.Section = isFolder\n"
+    printf "  Obj.SaveUndo = True\n  Obj.FolderName = '<pf>\\\\XSetupBench%s'\nend\n" "$(tr / '\\' <<<"${d#.}")"
+  done
+  (cd payload && find . -type f | sort) | while read -r f; do
+    printf "object TXObjectComponent\n  ObjClassName = 'TXUIFileItem'\n  Obj.Section = isFile\n  Obj.SaveUndo = True\n"
+    printf "  Obj.FileName = '<pf>\\\\XSetupBench%s'\n  Obj.Data.FileName = 'payload%s'\nend\n" \
+      "$(tr / '\\' <<<"${f#.}")" "${f#.}"
+  done
+} >bench.xss
+
+measure() {  # NAME LABEL COMMAND...: prints "LABEL: S s, M MB peak"
+  local name=$1 label=$2 figures
+  shift 2
+  if ! /usr/bin/time -o "$name.time" -f '%e %M' "$@" >"$name.out" 2>"$name.err"; then
+    echo "$label: failed, see $work/$name.err"
+    return 1
+  fi
+  figures=$(tail -1 "$name.time")
+  echo "$label: ${figures% *} s, $(( ${figures#* } / 1024 )) MB peak"
+}
+
+tar czf payload.tgz payload
+mkdir tar-out
+measure tar "tar xzf (floor)" tar xzf payload.tgz -C tar-out
+measure build "xsetup-build setup" "$tool" setup bench.xss -o bench-setup.exe --stubs "$stubs"
+"$tool" package bench.xss -o bench.pkg
+echo "installer: $(( $(stat -c %s bench-setup.exe) / 1024 / 1024 )) MB"
+
+# Wine: a fresh prefix; the files are compared with the payload afterwards.
+env_dir=$work/wine
+"$root/tests/wine/wine-env.sh" start "$env_dir" >/dev/null
+trap '"$root/tests/wine/wine-env.sh" stop "$env_dir"' EXIT
+WINE_TIMEOUT=1800 measure wine "setup.exe /silent (Wine)" "$root/tests/wine/wine-run.sh" "$env_dir" bench-setup.exe /silent || true
+target="$env_dir/prefix/drive_c/Program Files/XSetupBench"
+installed=$( [ -d "$target" ] && find "$target" -type f ! -name bench.xui | wc -l || echo 0)
+if [ "$installed" -eq "$files" ] && diff -rq payload "$target" -x bench.xui >/dev/null; then
+  echo "setup.exe /silent (Wine): all $files files installed, byte-identical"
+else
+  echo "setup.exe /silent (Wine): $installed of $files files installed: its figures are not an install's"
+fi
+
+# Native, against the emulation under WORKDIR/emulation.
+export XS_EMULATION_ROOT=$work/emulation
+measure native "run_script install (native, emulation)" "$run_script" install bench.pkg "$work/native.xui" || true
+native="$XS_EMULATION_ROOT/Program Files/XSetupBench"
+if diff -rq payload "$native" >/dev/null 2>&1; then
+  echo "run_script install (native, emulation): all $files files installed, byte-identical"
+else
+  echo "run_script install (native, emulation): the installed folder differs from the payload"
+fi
