@@ -1,111 +1,120 @@
 #!/usr/bin/env bash
-# Installs a large folder of files taken from this machine (at least 200 MB
-# in at least 4,000 files: /usr/share/doc, topped up with the largest
-# libraries) and prints the wall time and the peak memory (resident set) of
-#   - the builder making setup.exe of it (Linux, release build),
-#   - setup.exe installing it silently under Wine (64-bit),
-#   - the Linux setup program installing it against the emulation,
-#   - tar xzf of the same folder, the floor.
-# The release programs are built into build/bench-native; the Windows stubs
-# come from the build tree's stub folder (build the windows preset first).
-#
-# Usage: bench/install.sh
-# Environment: WORK_DIR (default build/bench-install), SIZE_MB (default 200),
-# STUBS (default build/stubs).
-set -eu
-root=$(cd "$(dirname "$0")/.." && pwd)
-work=${WORK_DIR:-$root/build/bench-install}
-size_mb=${SIZE_MB:-200}
-stubs=${STUBS:-$root/build/stubs}
+# Install speed and memory on a large payload: bench/install.sh [WORKDIR]
+# Makes a folder of at least 150 MB in at least 4,000 files copied from this
+# machine (/usr/share, /usr/lib), writes a script that installs it under
+# "<pf>\XSetupBench", and measures, each with wall time and peak memory:
+#   - tar xzf of the same folder: the floor;
+#   - xsetup-build setup: building the installer;
+#   - setup.exe /silent under Wine (64-bit), then a check of the files;
+#   - the Linux setup program installing the same package natively, against
+#     the emulation.
+# The builder and the Linux setup program are release builds made here (in
+# build/bench-native); the stubs come from the Windows builds' stub folder
+# (build/stubs; XSETUP_STUBS overrides it). Prints one line a step.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+work=$(realpath -m "${1:-build/bench-install}")
 native=$root/build/bench-native
-[ -f "$stubs/x64/setup.exe" ] || { echo "no stubs in $stubs: build the windows preset first" >&2; exit 2; }
-
+tool=$native/apps/xsetup-build/xsetup-build
+native_setup=$native/apps/setup/setup
+stubs=${XSETUP_STUBS:-$root/build/stubs}
+min_bytes=$((150 * 1024 * 1024)) min_files=4000
+[ -e "$stubs/x64/setup.exe" ] || { echo "bench/install.sh: no stubs in $stubs: build the windows preset first" >&2; exit 1; }
 cmake -S "$root" -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release -DXSETUP_TESTS=OFF >/dev/null
 cmake --build "$native" --target xsetup-build setup >/dev/null
-builder=$native/apps/xsetup-build/xsetup-build
+rm -rf "$work" && mkdir -p "$work/payload"
+cd "$work"
 
-# The payload: made once, kept between runs.
-payload=$work/payload
-if [ ! -f "$work/payload.done" ]; then
-  rm -rf "$payload" && mkdir -p "$payload"
-  # Names the script's quoted strings can carry as they are.
-  (cd /usr/share && find doc -type f -size +0 | grep -E '^[A-Za-z0-9._/+-]+$' | tar cf - -T - 2>/dev/null) |
-    (cd "$payload" && tar xf -)
-  mkdir -p "$payload/lib"
-  find /usr/lib/x86_64-linux-gnu -maxdepth 1 -type f -size +1M -printf '%s %p\n' | sort -rn | while read -r _ f; do
-    [ "$(du -sm "$payload" | cut -f1)" -ge "$size_mb" ] && break
-    cp "$f" "$payload/lib/"
-  done
-  touch "$work/payload.done"
-fi
-files=$(find "$payload" -type f | wc -l)
-megabytes=$(du -sm "$payload" | cut -f1)
+# The payload: plain files with names every file system here takes (no
+# quotes, no blanks, no two differing only in case), until both bounds hold.
+# The search ends early by design: no pipefail here.
+set +o pipefail
+find /usr/share /usr/lib -type f -readable -size -8M -printf '%s %p\n' 2>/dev/null |
+  LC_ALL=C grep -E '^[0-9]+ [A-Za-z0-9/._+-]+$' |
+  awk -v min_bytes=$min_bytes -v min_files=$min_files '
+    { k = tolower($2); if (k in seen) next; seen[k] = 1; total += $1; n++; print $2 }
+    n >= min_files && total >= min_bytes { exit }' >files.txt
+set -o pipefail
+sed 's|^/||' files.txt | tar -C / -cf - --no-recursion -T - | tar -C payload -xf -
+files=$(find payload -type f | wc -l) bytes=$(du -sb payload | cut -f1)
+[ "$files" -ge $min_files ] && [ "$bytes" -ge $min_bytes ] ||
+  { echo "bench/install.sh: only $files files, $bytes bytes found on this machine" >&2; exit 1; }
+echo "payload: $files files, $((bytes / 1024 / 1024)) MB"
 
-# The script: one folder item per folder, one file item per file.
-script=$work/payload.xss
+# The script: the application, one folder item per folder, one file item per
+# file, all below "<pf>XSetupBench", and the uninstaller the builder adds.
 {
-  cat <<'EOF'
+  cat <<'XSS'
 object TXObjectComponent
   ObjClassName = 'TXInstall'
   Obj.AppItems = <
     item
       optSaveLog = True
-      Title = 'XSetup Bench'
+      Title = 'XSetup bench'
       LogTitle = 'XSetupBench'
-      Version = '1.0'
       Folder = '<install>'
       UIExe = '<install>uninst.exe'
       UILog = '<install>bench.xui'
     end>
-  Obj.Title = 'XSetup Bench'
-  Obj.DefaultFolderName = '<pf>XSetup Bench'
+  Obj.Title = 'XSetup bench'
+  Obj.DefaultFolderName = '<pf>XSetupBench'
 end
-EOF
-  printf "\nobject TXObjectComponent\n  ObjClassName = 'TXUIFolderItem'\n  Obj.Section = isFolder\n"
-  printf "  Obj.SaveUndo = True\n  Obj.FolderName = '<install>'\nend\n"
-  (cd "$payload" && find . -mindepth 1 -type d | sort) | while read -r d; do
-    d=${d#./}
-    printf "\nobject TXObjectComponent\n  ObjClassName = 'TXUIFolderItem'\n  Obj.Section = isFolder\n"
-    printf "  Obj.SaveUndo = True\n  Obj.FolderName = '<install>%s'\nend\n" "${d//\//\\}"
+object TXObjectComponent
+  ObjClassName = 'TXUIFolderItem'
+  Obj.Section = isFolder
+  Obj.SaveUndo = True
+  Obj.FolderName = '<install>'
+end
+XSS
+  (cd payload && find . -mindepth 1 -type d | sort) | while read -r d; do
+    printf "object TXObjectComponent\n  ObjClassName = 'TXUIFolderItem'\n  Obj.Section = isFolder\n"
+    printf "  Obj.SaveUndo = True\n  Obj.FolderName = '<install>%s'\nend\n" "$(tr / '\\' <<<"${d#./}")"
   done
-  (cd "$payload" && find . -type f | sort) | while read -r f; do
-    f=${f#./}
-    printf "\nobject TXObjectComponent\n  ObjClassName = 'TXUIFileItem'\n  Obj.Section = isFile\n"
-    printf "  Obj.SaveUndo = True\n  Obj.FileName = '<install>%s'\n" "${f//\//\\}"
-    printf "  Obj.Data.FileName = 'payload/%s'\nend\n" "$f"
+  (cd payload && find . -type f | sort) | while read -r f; do
+    printf "object TXObjectComponent\n  ObjClassName = 'TXUIFileItem'\n  Obj.Section = isFile\n  Obj.SaveUndo = True\n"
+    printf "  Obj.FileName = '<install>%s'\n  Obj.Data.FileName = 'payload%s'\nend\n" \
+      "$(tr / '\\' <<<"${f#./}")" "${f#.}"
   done
-} >"$script"
+} >bench.xss
 
-measure() {  # LABEL COMMAND...: one line of the table
-  local label=$1 out
-  shift
-  out=$( { /usr/bin/time -f '%e %M' "$@" >/dev/null 2>"$work/err.txt"; } 2>&1 | tail -n 1)
-  [ -s "$work/err.txt" ] && tail -n 3 "$work/err.txt" >&2
-  read -r seconds kb <<<"$out"
-  printf '%-34s %9s s %9s MB\n' "$label" "$seconds" "$((kb / 1024))"
+measure() {  # NAME LABEL COMMAND...: prints "LABEL: S s, M MB peak"
+  local name=$1 label=$2 figures
+  shift 2
+  if ! /usr/bin/time -o "$name.time" -f '%e %M' "$@" >"$name.out" 2>"$name.err"; then
+    echo "$label: failed, see $work/$name.err"
+    return 1
+  fi
+  figures=$(tail -1 "$name.time")
+  echo "$label: ${figures% *} s, $(( ${figures#* } / 1024 )) MB peak"
 }
 
-echo "payload: $files files, $megabytes MB"
-rm -f "$work/setup.exe" "$work/payload.pkg"
-measure "build setup.exe (Linux builder)" "$builder" setup "$script" -o "$work/setup.exe" --stubs "$stubs"
-"$builder" package "$script" -o "$work/payload.pkg" >/dev/null
-echo "setup.exe: $(($(stat -c %s "$work/setup.exe") / 1048576)) MB"
+tar czf payload.tgz payload
+mkdir tar-out
+measure tar "tar xzf (floor)" tar xzf payload.tgz -C tar-out
+measure build "xsetup-build setup" "$tool" setup bench.xss -o bench-setup.exe --stubs "$stubs"
+"$tool" package bench.xss -o bench.pkg
+echo "installer: $(( $(stat -c %s bench-setup.exe) / 1024 / 1024 )) MB"
 
+# Wine: a fresh prefix; the files are compared with the payload afterwards.
 env_dir=$work/wine
 "$root/tests/wine/wine-env.sh" start "$env_dir" >/dev/null
-trap '"$root/tests/wine/wine-env.sh" stop "$env_dir" >/dev/null' EXIT
-export WINEPREFIX=$env_dir/prefix WINEDEBUG=-all DISPLAY=$(cat "$env_dir/display")
-# The prefix's own processes start with the first program; let them settle.
-/usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1 || true
-measure "install under Wine (setup.exe)" /usr/lib/wine/wine64 "$work/setup.exe" /silent '/dir:C:\bench-wine'
-installed=$(find "$WINEPREFIX/drive_c/bench-wine" -type f | wc -l)
-echo "  files installed: $installed"
+trap '"$root/tests/wine/wine-env.sh" stop "$env_dir"' EXIT
+WINE_TIMEOUT=1800 measure wine "setup.exe /silent (Wine)" "$root/tests/wine/wine-run.sh" "$env_dir" bench-setup.exe /silent || true
+target="$env_dir/prefix/drive_c/Program Files/XSetupBench"
+installed=$( [ -d "$target" ] && find "$target" -type f ! -name bench.xui ! -name uninst.exe | wc -l || echo 0)
+if [ "$installed" -eq "$files" ] && diff -rq payload "$target" -x bench.xui -x uninst.exe >/dev/null; then
+  echo "setup.exe /silent (Wine): all $files files installed, byte-identical"
+else
+  echo "setup.exe /silent (Wine): $installed of $files files installed: its figures are not an install's"
+fi
 
-emulation=$work/emulation
-rm -rf "$emulation"
-measure "install natively (emulation)" env XS_EMULATION_ROOT="$emulation" "$native/apps/setup/setup" /silent \
-  "/file:$work/payload.pkg" "/dir:$emulation/bench-native"
-
-tar czf "$work/payload.tgz" -C "$work" payload
-rm -rf "$work/untar" && mkdir -p "$work/untar"
-measure "tar xzf (floor)" tar xzf "$work/payload.tgz" -C "$work/untar"
+# Native, against the emulation under WORKDIR/emulation.
+export XS_EMULATION_ROOT=$work/emulation
+measure native "setup /silent (native, emulation)" "$native_setup" /silent "/file:$work/bench.pkg" || true
+installed_native="$XS_EMULATION_ROOT/Program Files/XSetupBench"
+if diff -rq payload "$installed_native" -x bench.xui -x uninst.exe >/dev/null 2>&1; then
+  echo "setup /silent (native, emulation): all $files files installed, byte-identical"
+else
+  echo "setup /silent (native, emulation): the installed folder differs from the payload"
+fi

@@ -17,10 +17,10 @@ tool=build/native/apps/xsetup-build/xsetup-build
 out=build/example
 mkdir -p "$out"
 for lang in de fr; do "$tool" lang "src/lang/words/$lang.words" -o "$out/$lang.xlg"; done
-"$tool" package "$ex/hello.xss" -o "$out/hello.pkg" --lang "$out/de.xlg" --lang "$out/fr.xlg"
-"$tool" verify "$out/hello.pkg"
-# A ready installer: the package appended to setup.exe.
-cat build/windows/apps/setup/setup.exe "$out/hello.pkg" >"$out/setup.exe"
+# A ready installer: the package appended to the 64-bit stub setup.exe of
+# the stub folder that both Windows builds fill.
+"$tool" setup "$ex/hello.xss" -o "$out/setup.exe" --stubs build/stubs --lang "$out/de.xlg" --lang "$out/fr.xlg"
+"$tool" verify "$out/setup.exe"
 echo "example installer: $out/setup.exe"
 
 env_dir="$PWD/build/run-wine"

@@ -17,6 +17,8 @@
 #include "platform/file_system.h"
 #include "script/file_items.h"
 #include "script_source.h"
+#include "stub_folder.h"
+#include "uninstaller_items.h"
 
 namespace xs {
 
@@ -36,16 +38,18 @@ bool ReadWholeFile(const std::string& name, std::string& text, std::ostream& err
   }
 }
 
-// Whether the container just written into file reads back whole.
-bool ReadsBack(TStream& file) {
+// Whether the container just written into file at start reads back whole,
+// as `verify --start` reads it.
+bool ReadsBack(TStream& file, int64_t start) {
   TXQStream container;
-  return container.Open(omRead, &file, false, nullptr, 0) && CheckContainer(container) == errNone;
+  return container.Open(omRead, &file, false, nullptr, start) && CheckContainer(container) == errNone;
 }
 
-// Writes OUT through a new temporary file beside it, which is checked and
-// then moved over OUT in one step: whatever fails, an earlier OUT stays as
-// it was and no temporary file is left behind.
-bool Publish(const std::string& out_file, const std::function<bool(TStream&)>& write, std::ostream& err) {
+// Writes OUT through a new temporary file beside it, which is checked (its
+// container, at start) and then moved over OUT in one step: whatever fails,
+// an earlier OUT stays as it was and no temporary file is left behind.
+bool Publish(const std::string& out_file, int64_t start, const std::function<bool(TStream&)>& write,
+             std::ostream& err) {
   std::unique_ptr<TFileStream> temp = CreateTempFileBeside(out_file);
   if (!temp) {
     err << "xsetup-build: cannot write " << out_file << " (no temporary file can be made beside it)\n";
@@ -55,7 +59,7 @@ bool Publish(const std::string& out_file, const std::function<bool(TStream&)>& w
   XError().Clear();
   bool ok = false;
   try {
-    ok = write(*temp) && ReadsBack(*temp);
+    ok = write(*temp) && ReadsBack(*temp, start);
   } catch (const std::exception&) {
     ok = false;
   }
@@ -90,32 +94,91 @@ bool LoadSourceFiles(TXInstall& script, const std::string& folder, const std::st
   return true;
 }
 
-}  // namespace
-
-int PackageCommand(const std::string& script_file, const std::string& out_file,
-                   const std::vector<std::string>& packs, std::ostream& err) {
+// The script with its source files and the language packs.
+bool LoadContents(const std::string& script_file, const std::vector<std::string>& packs,
+                  TXPackageContents& contents, std::ostream& err) {
   std::string source;
-  if (!ReadWholeFile(script_file, source, err)) return 1;
-  TXPackageContents contents;
+  if (!ReadWholeFile(script_file, source, err)) return false;
   TScriptError error;
   if (!ReadScriptSource(source, contents.Script, error)) {
     err << script_file << ":" << error.Line << ": " << error.Message << "\n";
-    return 1;
+    return false;
   }
-  if (!LoadSourceFiles(contents.Script, ExtractFilePath(script_file), script_file, err)) return 1;
+  if (!LoadSourceFiles(contents.Script, ExtractFilePath(script_file), script_file, err)) return false;
   for (const std::string& pack : packs) {
     try {
       TFileStream file(pack, FileMode::OpenRead);
       if (contents.Languages.AddStream(".xlg", file, ExtractFileName(pack)) < 0) throw EStreamError(pack);
     } catch (const EStreamError&) {
       err << "xsetup-build: cannot read language pack " << pack << "\n";
-      return 1;
+      return false;
     }
   }
-  bool ok = Publish(out_file, [&](TStream& out) {
-    std::unique_ptr<TXFiler> filer = FilerClass<TXInstallFiler>();
-    filer->Setup(&contents, ifBestCompression, {});
-    return filer->SaveToStream(out, nullptr, false);
+  return true;
+}
+
+// Writes the install package into out at start.
+bool SavePackage(TXPackageContents& contents, TStream& out, int64_t start) {
+  std::unique_ptr<TXFiler> filer = FilerClass<TXInstallFiler>();
+  filer->Setup(&contents, ifBestCompression, {});
+  filer->StartOffset = start;
+  return filer->SaveToStream(out, nullptr, false);
+}
+
+// Checks a stub of the chosen architecture; prints the fault and where the
+// stub folder came from on failure.
+bool CheckStubFile(const TStubFolder& folder, const std::string& file, const std::string& arch, bool to_append,
+                   int64_t& size, std::ostream& err) {
+  std::string fault;
+  if (CheckStub(file, StubMachine(arch), to_append, size, fault)) return true;
+  err << "xsetup-build: " << fault << " (stub folder " << folder.Path << ", from " << folder.Source << ")\n";
+  return false;
+}
+
+// Adds the uninstall program of the chosen architecture for every
+// application whose UIExe the script does not install itself.
+bool AddUninstallers(TXInstall& script, const TStubFolder& folder, const std::string& arch, std::ostream& err) {
+  std::vector<const TXUIAppItem*> apps = AppsWithoutUninstaller(script);
+  if (apps.empty()) return true;
+  const std::string file = StubFile(folder, arch, "uninst.exe");
+  int64_t size = 0;
+  if (!CheckStubFile(folder, file, arch, false, size, err)) return false;
+  TXStreamObject data;
+  if (!data.LoadFromFile(file, true)) {
+    err << "xsetup-build: cannot read " << file << "\n";
+    return false;
+  }
+  data.FileName = "uninst.exe";
+  for (const TXUIAppItem* app : apps) AddUninstallerItem(script, *app, data);
+  return true;
+}
+
+}  // namespace
+
+int PackageCommand(const std::string& script_file, const std::string& out_file,
+                   const std::vector<std::string>& packs, std::ostream& err) {
+  TXPackageContents contents;
+  if (!LoadContents(script_file, packs, contents, err)) return 1;
+  bool ok = Publish(out_file, 0, [&](TStream& out) { return SavePackage(contents, out, 0); }, err);
+  return ok ? 0 : 1;
+}
+
+int SetupCommand(const TSetupRequest& request, std::ostream& err) {
+  const TStubFolder folder = FindStubFolder(request.Stubs);
+  if (!FolderExists(folder.Path)) {
+    err << "xsetup-build: no stub folder " << folder.Path << " (from " << folder.Source << ")\n";
+    return 1;
+  }
+  const std::string stub = StubFile(folder, request.Arch, "setup.exe");
+  int64_t start = 0;
+  if (!CheckStubFile(folder, stub, request.Arch, true, start, err)) return 1;
+  TXPackageContents contents;
+  if (!LoadContents(request.Script, request.Packs, contents, err)) return 1;
+  if (!AddUninstallers(contents.Script, folder, request.Arch, err)) return 1;
+  bool ok = Publish(request.Out, start, [&](TStream& out) {
+    TFileStream program(stub, FileMode::OpenRead);
+    // The stub as checked: a stub changed since is refused, not appended to.
+    return out.CopyFrom(program, 0) == start && program.Size() == start && SavePackage(contents, out, start);
   }, err);
   return ok ? 0 : 1;
 }
@@ -140,7 +203,7 @@ int LangCommand(const std::string& words_file, const std::string& out_file, std:
   project.SetLgID(table.ActiveLangID());
   int name = table.Words().IndexOfName("LangName");
   if (name >= 0) project.LgName = table.Words().ValueFromIndex(name);
-  bool ok = Publish(out_file, [&](TStream& out) { return SaveLgProject(out, project); }, err);
+  bool ok = Publish(out_file, 0, [&](TStream& out) { return SaveLgProject(out, project); }, err);
   return ok ? 0 : 1;
 }
 

@@ -17,6 +17,21 @@ namespace xs {
 int PackageCommand(const std::string& script_file, const std::string& out_file,
                    const std::vector<std::string>& packs, std::ostream& err);
 
+// xsetup-build setup SCRIPT -o OUT [--arch x64|x86] [--lang PACK]...
+// [--stubs DIR]: the install package as PackageCommand builds it, appended
+// to the stub folder's setup.exe of the architecture (stub_folder.h), with a
+// file item for that architecture's uninst.exe added for every application
+// whose UIExe the script does not install. The stub must be a PE image of
+// the architecture's machine with nothing appended yet. OUT is published as
+// PackageCommand publishes it, its package read back from the stub's end.
+struct TSetupRequest {
+  std::string Script, Out;
+  std::string Arch = "x64";
+  std::vector<std::string> Packs;
+  std::string Stubs;  // --stubs; empty: looked up
+};
+int SetupCommand(const TSetupRequest& request, std::ostream& err);
+
 // xsetup-build lang WORDS -o PACK: compiles a plain words file into a
 // language pack of this program (identity 100, 111, 400, 0, 0, "Language").
 int LangCommand(const std::string& words_file, const std::string& out_file, std::ostream& err);

@@ -10,6 +10,7 @@
 #include "package/container_check.h"
 #include "package/qstream.h"
 #include "platform/file_stream.h"
+#include "platform/pe_image.h"
 
 namespace xs {
 
@@ -76,6 +77,15 @@ int Fail(std::ostream& out, int code) {
 }
 
 }  // namespace
+
+int64_t DefaultPackageStart(const std::string& file_name) {
+  try {
+    TFileStream file(file_name, FileMode::OpenRead);
+    return PeImageEnd(file).value_or(0);
+  } catch (const EStreamError&) {
+    return 0;  // the command reports the file
+  }
+}
 
 int DumpPackage(const std::string& file_name, int64_t start, std::ostream& out) {
   Opened o;

@@ -7,6 +7,11 @@
 
 namespace xs {
 
+// Where the package in file starts when no --start is given: at the end of
+// the PE image when file is a Windows program (an installer, whose package
+// is appended there), else at 0.
+int64_t DefaultPackageStart(const std::string& file_name);
+
 // Prints the identity, each group (id, name, stored data size) with its
 // headers (kind, count) and their items (id, stored size, checksum), and the
 // object texts of items -3 to -6. When the container is damaged, prints what

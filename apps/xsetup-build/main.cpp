@@ -1,5 +1,6 @@
 // xsetup-build: the command-line package builder.
 //   xsetup-build package SCRIPT -o OUT [--lang PACK]...
+//   xsetup-build setup SCRIPT -o SETUP.exe [--arch x64|x86] [--lang PACK]... [--stubs DIR]
 //   xsetup-build lang WORDS -o PACK
 //   xsetup-build lang --decode PACK
 //   xsetup-build dump FILE [--start N]
@@ -22,15 +23,22 @@ namespace {
 
 const char kUsage[] =
     "usage: xsetup-build package SCRIPT -o OUT [--lang PACK]...\n"
+    "       xsetup-build setup SCRIPT -o SETUP.exe [--arch x64|x86] [--lang PACK]... [--stubs DIR]\n"
     "       xsetup-build lang WORDS -o PACK\n"
     "       xsetup-build lang --decode PACK\n"
     "       xsetup-build dump FILE [--start N]\n"
     "       xsetup-build verify FILE [--start N]\n"
     "  package build an install package from a script and the files it names\n"
+    "  setup   build an installer: the package appended to the stub setup.exe, with\n"
+    "          the stub uninst.exe added for an application's UIExe no item installs\n"
+    "  --arch   the installer's architecture (default x64)\n"
+    "  --stubs  the folder with x64/ and x86/ stubs (default: $XSETUP_STUBS, else\n"
+    "           ../share/xsetup beside xsetup-build)\n"
     "  lang    compile a words file into a language pack, or print a pack's words\n"
     "  dump    print the package's groups, headers, items and object texts\n"
     "  verify  read every item of the package and check every checksum\n"
-    "  --start N  the package starts N bytes into FILE (default 0)\n";
+    "  --start N  the package starts N bytes into FILE (default: where the program\n"
+    "             ends when FILE is a Windows program, as in an installer, else 0)\n";
 
 int UsageError(const std::string& message) {
   std::cerr << "xsetup-build: " << message << "\n" << kUsage;
@@ -44,17 +52,25 @@ std::optional<int64_t> ParseOffset(const std::string& text) {
   return value;
 }
 
-// package and lang: one input, "-o OUT" and, for package, "--lang PACK"s.
+// package, setup and lang: one input, "-o OUT" and, for package and setup,
+// "--lang PACK"s; for setup "--arch" and "--stubs".
 int RunBuild(const std::string& command, const std::vector<std::string>& args) {
   std::optional<std::string> input, out;
-  std::vector<std::string> packs;
+  xs::TSetupRequest setup;
   bool decode = false;
+  const bool builds_package = command == "package" || command == "setup";
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "-o" || (a == "--lang" && command == "package")) {
-      if (i + 1 >= args.size()) return UsageError(a + " needs a file");
-      if (a == "-o") out = args[++i];
-      else packs.push_back(args[++i]);
+    const bool with_value = a == "-o" || (a == "--lang" && builds_package) ||
+                            ((a == "--arch" || a == "--stubs") && command == "setup");
+    if (with_value) {
+      if (i + 1 >= args.size()) return UsageError(a + " needs a value");
+      const std::string& value = args[++i];
+      if (a == "-o") out = value;
+      else if (a == "--lang") setup.Packs.push_back(value);
+      else if (a == "--stubs") setup.Stubs = value;
+      else if (value == "x64" || value == "x86") setup.Arch = value;
+      else return UsageError("--arch takes x64 or x86, not '" + value + "'");
     } else if (a == "--decode" && command == "lang") {
       decode = true;
     } else if (a.size() > 1 && a[0] == '-') {
@@ -72,7 +88,10 @@ int RunBuild(const std::string& command, const std::vector<std::string>& args) {
   }
   if (!out) return UsageError(command + " needs -o OUT");
   if (command == "lang") return xs::LangCommand(*input, *out, std::cerr);
-  return xs::PackageCommand(*input, *out, packs, std::cerr);
+  if (command == "package") return xs::PackageCommand(*input, *out, setup.Packs, std::cerr);
+  setup.Script = *input;
+  setup.Out = *out;
+  return xs::SetupCommand(setup, std::cerr);
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -82,16 +101,15 @@ int Run(const std::vector<std::string>& args) {
     std::cout << kUsage;
     return 0;
   }
-  if (command == "package" || command == "lang") return RunBuild(command, args);
+  if (command == "package" || command == "setup" || command == "lang") return RunBuild(command, args);
   if (command != "dump" && command != "verify") return UsageError("unknown command '" + command + "'");
   std::optional<std::string> file;
-  int64_t start = 0;
+  std::optional<int64_t> start;
   for (size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--start") {
       if (i + 1 >= args.size()) return UsageError("--start needs a number");
-      std::optional<int64_t> n = ParseOffset(args[++i]);
-      if (!n) return UsageError("--start needs a number of bytes, not '" + args[i] + "'");
-      start = *n;
+      start = ParseOffset(args[++i]);
+      if (!start) return UsageError("--start needs a number of bytes, not '" + args[i] + "'");
     } else if (args[i].size() > 1 && args[i][0] == '-') {
       return UsageError("unknown option '" + args[i] + "'");
     } else if (file) {
@@ -101,7 +119,8 @@ int Run(const std::vector<std::string>& args) {
     }
   }
   if (!file) return UsageError(command + " needs a FILE");
-  return command == "dump" ? xs::DumpPackage(*file, start, std::cout) : xs::VerifyPackage(*file, start, std::cout);
+  const int64_t at = start.value_or(xs::DefaultPackageStart(*file));
+  return command == "dump" ? xs::DumpPackage(*file, at, std::cout) : xs::VerifyPackage(*file, at, std::cout);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Layout read here (all numbers little-endian):
 //   0x3C  u32  offset of the "PE\0\0" signature
-//   sig+4       COFF header (20 bytes): +2 u16 section count,
+//   sig+4       COFF header (20 bytes): +0 u16 machine, +2 u16 section count,
 //               +16 u16 optional header size
 //   sig+24      optional header: u16 magic 0x10B (32-bit image, data
 //               directories at +96) or 0x20B (64-bit, at +112); the count of
@@ -36,6 +36,7 @@ struct Section {
 };
 
 struct Headers {
+  uint16_t machine = 0;
   int64_t optional_pos = 0;
   uint16_t optional_size = 0;
   std::vector<Section> sections;
@@ -47,6 +48,7 @@ bool ReadHeaders(TStream& file, Headers& h) {
   int64_t sig = GetU32(dos + 0x3C);
   uint8_t coff[24];
   if (!ReadAt(file, sig, coff, sizeof coff) || std::memcmp(coff, "PE\0\0", 4) != 0) return false;
+  h.machine = GetU16(coff + 4);
   uint16_t count = GetU16(coff + 6);
   h.optional_pos = sig + 24;
   h.optional_size = GetU16(coff + 20);
@@ -97,6 +99,16 @@ std::optional<int64_t> PeImageEnd(TStream& file) {
       if (s.raw_size && int64_t{s.raw_pos} + s.raw_size > end) end = int64_t{s.raw_pos} + s.raw_size;
     if (end == 0) return std::nullopt;
     return end;
+  } catch (const EStreamError&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<uint16_t> PeMachine(TStream& file) {
+  try {
+    Headers h;
+    if (!ReadHeaders(file, h)) return std::nullopt;
+    return h.machine;
   } catch (const EStreamError&) {
     return std::nullopt;
   }

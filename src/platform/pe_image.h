@@ -13,6 +13,14 @@ namespace xs {
 // hold a well-formed PE image.
 std::optional<int64_t> PeImageEnd(TStream& file);
 
+// The machine types of the COFF header that the programs are built for.
+inline constexpr uint16_t kPeMachineI386 = 0x14C;
+inline constexpr uint16_t kPeMachineAmd64 = 0x8664;
+
+// The machine type the image was built for (kPeMachineI386, kPeMachineAmd64
+// or another). Empty when the stream does not hold a well-formed PE image.
+std::optional<uint16_t> PeMachine(TStream& file);
+
 // The file version of a version resource: the high and low 16 bits of its
 // most significant 32 bits, then of its least significant 32 bits.
 struct TPeFileVersion {

@@ -29,6 +29,27 @@ TEST(PeFileVersion, ReadsTheFixedPartOf32And64BitImages) {
   EXPECT_EQ(VersionOf(b.Build()), (TPeFileVersion{65535, 0, 1, 65535}));
 }
 
+// What the builder checks of a stub: its machine, and that its image ends
+// where the file does, so that nothing is appended yet.
+TEST(PeImage, MachineAndEndOf32And64BitImages) {
+  for (bool plus : {true, false}) {
+    PeBuilder b;
+    b.pe32_plus = plus;
+    std::vector<uint8_t> image = b.Build();
+    const int64_t size = static_cast<int64_t>(image.size());
+    image.insert(image.end(), 100, 'x');  // an appended package
+    TMemoryStream stream(std::move(image));
+    EXPECT_EQ(PeMachine(stream), plus ? kPeMachineAmd64 : kPeMachineI386);
+    EXPECT_EQ(PeImageEnd(stream), size);
+  }
+  TMemoryStream junk(std::vector<uint8_t>(200, 'M'));
+  EXPECT_FALSE(PeMachine(junk));
+  std::vector<uint8_t> no_signature = PeBuilder().Build();
+  no_signature[0x41] = 'X';
+  TMemoryStream broken(std::move(no_signature));
+  EXPECT_FALSE(PeMachine(broken));
+}
+
 TEST(PeFileVersion, ImagesWithoutAUsableVersionResourceHaveNone) {
   struct Case {
     const char* what;
