@@ -159,7 +159,9 @@ TEST_F(InstallUninstallTest, InstallTwiceThenUninstallLeavesTheMachineAsBefore) 
   EXPECT_EQ(EntryString(title_, "DisplayVersion"), "2.5");
   EXPECT_EQ(EntryString(title_, "UninstallString"), "\"" + folder + "uninst.exe\" /file:\"" + log + "\"");
   const std::vector<std::string> first = LogRecords(log);
-  EXPECT_EQ(first.size(), 17u);  // folder, 2 files, key, value, entry key and 10 values, the log
+  // The install folder made for the journal, then the folder item's, 2
+  // files, key, value, entry key and 10 values, the log.
+  EXPECT_EQ(first.size(), 18u);
 
   // Again over itself: the earlier installation is found, the entry reused,
   // and each record kept once.
