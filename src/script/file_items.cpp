@@ -42,7 +42,8 @@ bool TXUIFolderItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
     XError().SetFirstError(errCreateFolder, 0, false, FolderName);
     return false;
   }
-  // Only FolderName itself: its parents may have been there before.
+  // Only FolderName itself: the parents made on the way come from PlanUndo,
+  // which saw which of them were there before.
   if (SaveUndo) undo = AsUndoRecord(*this, NewDelFolderItem(eoIgnore, FolderName));
   return true;
 }

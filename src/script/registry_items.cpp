@@ -1,9 +1,9 @@
 #include "script/registry_items.h"
 
 #include "base/error.h"
+#include "platform/registry.h"
 #include "script/item_factory.h"
 #include "script/path_macros.h"
-#include "platform/registry.h"
 #include "script/registry_actions.h"
 #include "script/undo_plan.h"
 
