@@ -55,6 +55,12 @@ void TXRunJournals::Start(TXUndoList& logs) {
     const std::string log_file = log.AppItems.First()->UILog;
     const std::string path = JournalFileName(log_file);
     auto entry = std::make_unique<TEntry>();
+    // Without a log file there is nothing to keep a journal beside; the
+    // log's write fails at the end of the run.
+    if (log_file.empty()) {
+      entries_.push_back(std::move(entry));
+      continue;
+    }
     TakeInEarlierJournal(path, entry->Kept);
     MakeJournalFolder(ExtractFilePath(log_file), path, entry->Kept);
     entry->Journal = std::make_unique<TXUndoJournal>(path, log, entry->Kept);
@@ -71,12 +77,14 @@ void TXRunJournals::Append(const TXUICustomItem& item, const TXUndoPlan& plan) {
     if (item.Section != isTemp || entries_.empty()) return;
     i = 0;
   }
+  TXUndoJournal* journal = entries_[i]->Journal.get();
+  if (!journal) return;
   for (auto* records : {&plan.Parents, &plan.Pending})
-    for (const auto& record : *records) entries_[i]->Journal->Append(*record);
+    for (const auto& record : *records) journal->Append(*record);
 }
 
 void TXRunJournals::MergeInto(int i, TXUndo& log) { MergeUndoRecords(log, entries_[i]->Kept); }
 
-bool TXRunJournals::Remove(int i) { return entries_[i]->Journal->Remove(); }
+bool TXRunJournals::Remove(int i) { return !entries_[i]->Journal || entries_[i]->Journal->Remove(); }
 
 }  // namespace xs

@@ -13,13 +13,13 @@ namespace xs {
 
 class TXRunJournals {
  public:
-  // For each log: takes in the records of the journal an earlier run left
-  // beside it, reversing its isTemp records now, so that the temporary
-  // files they name go (those that fail are kept); makes the log's folder
-  // when it is missing; and starts the new journal with the records taken
-  // in, those of the folders made for it, and one that deletes the journal
-  // itself, so that a run that ends before its first item leaves nothing
-  // behind either. Raises when a journal cannot be made.
+  // For each log that names a file: takes in the records of the journal an
+  // earlier run left beside it, reversing its isTemp records now, so that
+  // the temporary files they name go (those that fail are kept); makes the
+  // log's folder when it is missing; and starts the new journal with the
+  // records taken in, those of the folders made for it, and one that
+  // deletes the journal itself, so that a run that ends before its first
+  // item leaves nothing behind either. Raises when a journal cannot be made.
   void Start(TXUndoList& logs);
   // Appends item's plan (Parents, then Pending) to the journal of item's
   // log; an isTemp item beside no log goes to the first. Raises when the
