@@ -40,10 +40,10 @@ bool TXCustomInstallEngine::DemoRun() {
   if (s.SelectedComponents.none()) s.SelectedComponents.set(0);
   const int count = script.InstallItems.Count();
   for (int i = 0; i < count && result; ++i) {
-    std::unique_ptr<TXUICustomItem> record;
+    TXUndoRecords records;
     bool succeeded = false;
-    result = InstallItem(*script.InstallItems.GetItem(i), i, count, record, succeeded);
-    if (record) temp_engine_->UndoLog.AddItem(std::move(record));
+    result = InstallItem(*script.InstallItems.GetItem(i), i, count, records, succeeded);
+    for (auto& record : records) temp_engine_->UndoLog.AddItem(std::move(record));
   }
 
   if (result && script.AppItems.Count() > 0) RunDemo(*script.AppItems.GetItem(0), s.InstallFolder);

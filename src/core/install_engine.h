@@ -15,6 +15,7 @@
 #include "engine/engine.h"
 #include "engine/install_filer.h"
 #include "script/undo.h"
+#include "script/undo_records.h"
 #include "uninstall/uninstall_engine.h"
 
 namespace xs {
@@ -100,10 +101,10 @@ class TXCustomInstallEngine : public TXCustomUIEngine {
   // The registry root of the uninstall entries for this run.
   uint32_t UninstallRoot() const;
   // The per-item step of the install and demo runs. Returns false when the
-  // item aborted the run. record receives the item's undo record, if any;
-  // succeeded whether the item did its work.
-  bool InstallItem(TXUICustomItem& item, int index, int count, std::unique_ptr<TXUICustomItem>& record,
-                   bool& succeeded);
+  // item aborted the run. records receives the item's undo records, if any;
+  // succeeded whether the item did its work. before_act_, when set, gets
+  // the item's plan before it acts.
+  bool InstallItem(TXUICustomItem& item, int index, int count, TXUndoRecords& records, bool& succeeded);
   void ShowPackageError(const std::string& file_name);
 
   // The command line's part (run_switches.cpp).
@@ -119,6 +120,7 @@ class TXCustomInstallEngine : public TXCustomUIEngine {
   bool InstallDirectly();
 
   std::unique_ptr<TXCustomUninstallEngine> temp_engine_;
+  TXBeforeAct before_act_;
   // The package's language packs offered to the language wizard.
   std::vector<const TStream*> offered_packs_;
 };

@@ -11,8 +11,8 @@
 
 namespace xs {
 
-bool TXCustomInstallEngine::InstallItem(TXUICustomItem& item, int index, int count,
-                                        std::unique_ptr<TXUICustomItem>& record, bool& succeeded) {
+bool TXCustomInstallEngine::InstallItem(TXUICustomItem& item, int index, int count, TXUndoRecords& records,
+                                        bool& succeeded) {
   succeeded = false;
   if (!CheckCondition(item)) return true;
   XError().Clear();
@@ -21,7 +21,7 @@ bool TXCustomInstallEngine::InstallItem(TXUICustomItem& item, int index, int cou
     int position = static_cast<int>(
         RoundDiv(static_cast<uint64_t>(index) * 100, static_cast<uint64_t>(count)));
     ReportProgress(item.Section, std::max(position, 1), item.GetDisplayText());
-    succeeded = PerformItem(item, record);
+    succeeded = PerformPlannedItem(item, records, before_act_);
   } catch (...) {
     XError().SetFirstError(errItemException, 0, false, item.GetDisplayText());
   }

@@ -1,11 +1,13 @@
 // The install run: the install items in order, their undo records kept per
 // application, the undo logs written and the uninstall entries registered.
+#include <exception>
 #include <memory>
 #include <string>
 
 #include "base/error.h"
 #include "base/settings.h"
 #include "core/install_engine.h"
+#include "core/run_journals.h"
 #include "lang/keys.h"
 #include "lang/language.h"
 #include "platform/file_system.h"
@@ -57,23 +59,44 @@ bool TXCustomInstallEngine::InstallRun() {
   if (!s.OldDataFolder.empty()) s.RunConditions.set(cdOld);
   if (s.SelectedComponents.none()) s.SelectedComponents.set(0);
 
+  // Every record an item may need is in its journal before the item acts;
+  // the journals stay until the logs are written, so a run that ends early,
+  // killed or aborted, can still be reversed.
+  TXRunJournals journals;
+  try {
+    journals.Start(logs);
+  } catch (const std::exception&) {
+    temp_engine_.reset();
+    ShowLogError();
+    SetFailure(errSave);
+    return false;
+  }
+  before_act_ = [&journals](const TXUICustomItem& item, const TXUndoPlan& plan) { journals.Append(item, plan); };
   const int count = script.InstallItems.Count();
   for (int i = 0; i < count && result; ++i) {
     TXUICustomItem& item = *script.InstallItems.GetItem(i);
-    std::unique_ptr<TXUICustomItem> record;
+    TXUndoRecords records;
     bool succeeded = false;
-    result = InstallItem(item, i, count, record, succeeded);
-    KeepUndoRecord(item, succeeded, std::move(record), logs, temp_engine_->UndoLog);
+    result = InstallItem(item, i, count, records, succeeded);
+    for (auto& record : records) KeepUndoRecord(item, succeeded, std::move(record), logs, temp_engine_->UndoLog);
   }
+  before_act_ = nullptr;
 
   if (result)
-    for (int i = 0; i < logs.Count(); ++i)
+    for (int i = 0; i < logs.Count(); ++i) {
+      journals.MergeInto(i, *logs.GetItem(i));
       if (!MergeUndoLog(*logs.GetItem(i))) {
-        // Installed, but without a way back: the run did not succeed.
+        // Installed, but without a way back but the journal: the run did
+        // not succeed.
         ShowLogError();
         SetFailure(errSave);
         result = false;
+      } else if (!journals.Remove(i)) {
+        // Its records are all in the log now; taking them in again later
+        // does no harm, but it is a trace.
+        ShowLogError();
       }
+    }
   temp_engine_->Uninstall(false);
   temp_engine_.reset();
   logs.Clear();

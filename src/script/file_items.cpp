@@ -1,5 +1,8 @@
 #include "script/file_items.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "base/error.h"
 #include "platform/file_system.h"
 #include "script/file_actions.h"
@@ -7,6 +10,7 @@
 #include "script/overwrite.h"
 #include "script/path_macros.h"
 #include "script/run_program.h"
+#include "script/undo_plan.h"
 
 namespace xs {
 
@@ -38,14 +42,27 @@ bool TXUIFolderItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
     XError().SetFirstError(errCreateFolder, 0, false, FolderName);
     return false;
   }
-  // Only FolderName itself: its parents may have been there before.
+  // Only FolderName itself: the parents made on the way come from PlanUndo,
+  // which saw which of them were there before.
   if (SaveUndo) undo = AsUndoRecord(*this, NewDelFolderItem(eoIgnore, FolderName));
   return true;
 }
 
+void TXUIFolderItem::PlanUndo(TXUndoPlan& plan) const { PlanFolder(*this, FolderName, plan); }
+
 XS_DEFINE_CLASS(TXUIDelFolderItem, TXUIFolderItem)
 
 bool TXUIDelFolderItem::Execute(std::unique_ptr<TXUICustomItem>&) { return RemoveFolder(FolderName); }
+
+XS_DEFINE_CLASS(TXUIDelEmptyFolderItem, TXUIDelFolderItem)
+
+bool TXUIDelEmptyFolderItem::Execute(std::unique_ptr<TXUICustomItem>&) {
+  if (RemoveFolder(FolderName) || !FolderExists(FolderName)) return true;
+  std::vector<TSearchRec> found;
+  FindFiles(FolderName, "*", found);
+  return std::any_of(found.begin(), found.end(),
+                     [](const TSearchRec& entry) { return entry.Name != "." && entry.Name != ".."; });
+}
 
 XS_DEFINE_CLASS(TXUICustomFileItem, TXUICustomItem,
     Prop("FileName", &TXUICustomFileItem::FileName))
@@ -61,6 +78,8 @@ void TXUIFileItem::SetStoreData(bool store) {
   TXUICustomFileItem::SetStoreData(store);
   Data.SetStoreData(store);
 }
+
+void TXUIFileItem::PlanUndo(TXUndoPlan& plan) const { PlanWrittenFile(*this, FileName, plan); }
 
 bool TXUIFileItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
   XError().Clear();
@@ -79,6 +98,8 @@ bool TXUITextFileItem::AssignFrom(const TPersistent& source) {
   if (auto* other = dynamic_cast<const TXUITextFileItem*>(&source)) Text = other->Text;
   return true;
 }
+
+void TXUITextFileItem::PlanUndo(TXUndoPlan& plan) const { PlanWrittenFile(*this, FileName, plan); }
 
 bool TXUITextFileItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
   XError().Clear();
@@ -101,6 +122,8 @@ void TXUICopyFileItem::ExpandMacros() {
   Expand(FileName);
   Expand(SourceName);
 }
+
+void TXUICopyFileItem::PlanUndo(TXUndoPlan& plan) const { PlanWrittenFile(*this, FileName, plan); }
 
 bool TXUICopyFileItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
   XError().Clear();
@@ -164,6 +187,10 @@ std::string TXUICustomFilesItem::GetDisplayText() const { return IncludeTrailing
 void TXUICopyFilesItem::ExpandMacros() {
   Expand(FolderName);
   Expand(SourceFolder);
+}
+
+void TXUICopyFilesItem::PlanUndo(TXUndoPlan& plan) const {
+  PlanTempFiles(*this, FolderName, IncludeSubFolders, plan);
 }
 
 bool TXUICopyFilesItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {

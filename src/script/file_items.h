@@ -30,6 +30,8 @@ class TXUIFolderItem : public TXUICustomItem {
   // On success the folder exists (made now or before). On failure records
   // error 20 with FolderName unless a code is recorded already.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+  // PlanFolder.
+  void PlanUndo(TXUndoPlan& plan) const override;
 };
 
 // Removes FolderName when it is empty.
@@ -38,6 +40,20 @@ class TXUIDelFolderItem : public TXUIFolderItem {
  public:
   // On success the folder is gone. On failure (it holds entries, it is not
   // there) returns false.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+  // Nothing: it makes no folder.
+  void PlanUndo(TXUndoPlan&) const override {}
+};
+
+// The record of a folder an item made on the way to its own: removed while
+// it is empty. One that holds entries now, or is gone, is left as it is,
+// which is a success: it was made for what the uninstall removed before it,
+// and others may have put their files there since.
+class TXUIDelEmptyFolderItem : public TXUIDelFolderItem {
+  XS_DECLARE_CLASS(TXUIDelEmptyFolderItem)
+ public:
+  // True when the folder is gone now or holds entries; false when an empty
+  // folder could not be removed.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
@@ -66,6 +82,8 @@ class TXUIFileItem : public TXUICustomFileItem {
   void SetStoreData(bool store) override;
   // WriteDataFile (script/file_actions.h): a failed write records error 23.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+  // PlanWrittenFile.
+  void PlanUndo(TXUndoPlan& plan) const override;
 };
 
 // A file written from one of the script's named texts. Published: TextName,
@@ -84,6 +102,8 @@ class TXUITextFileItem : public TXUICustomFileItem {
   // Writes Text as the whole file when AllowOverwrite (no time, no
   // versions) lets it. A failed write records error 23 with the file.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+  // PlanWrittenFile.
+  void PlanUndo(TXUndoPlan& plan) const override;
 };
 
 // Published: SourceName, Options.
@@ -96,6 +116,8 @@ class TXUICopyFileItem : public TXUICustomFileItem {
   void ExpandMacros() override;
   // CopyOneFile from SourceName to FileName.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+  // PlanWrittenFile.
+  void PlanUndo(TXUndoPlan& plan) const override;
 };
 
 class TXUIDelFileItem : public TXUICustomFileItem {
@@ -157,6 +179,8 @@ class TXUICopyFilesItem : public TXUICustomFilesItem {
   // CopyFolderFiles from SourceFolder to FolderName; true when every copy
   // succeeded.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+  // PlanTempFiles in FolderName, with IncludeSubFolders.
+  void PlanUndo(TXUndoPlan& plan) const override;
 };
 
 class TXUIDelFilesItem : public TXUICustomFilesItem {

@@ -30,6 +30,13 @@ std::unique_ptr<TXUIDelFolderItem> NewDelFolderItem(TXUIErrorOptions error_optio
   return item;
 }
 
+std::unique_ptr<TXUIDelEmptyFolderItem> NewDelEmptyFolderItem(TXUIErrorOptions error_options,
+                                                              const std::string& folder_name) {
+  auto item = NewItem<TXUIDelEmptyFolderItem>(error_options, isFolder);
+  item->FolderName = folder_name;
+  return item;
+}
+
 std::unique_ptr<TXUIDelFileItem> NewDelFileItem(TXUIErrorOptions error_options,
                                                 const std::string& file_name) {
   auto item = NewItem<TXUIDelFileItem>(error_options, isFile);
@@ -73,6 +80,11 @@ std::unique_ptr<TXUIDelRegKeyItem> NewDelRegKeyItem(TXUIErrorOptions error_optio
                                                     TXUIRegOptions options,
                                                     const std::string& key_name) {
   return NewRegItem<TXUIDelRegKeyItem>(error_options, root_id, options, key_name);
+}
+
+std::unique_ptr<TXUIDelEmptyRegKeyItem> NewDelEmptyRegKeyItem(TXUIErrorOptions error_options, THKey root_id,
+                                                              const std::string& key_name) {
+  return NewRegItem<TXUIDelEmptyRegKeyItem>(error_options, root_id, optrNone, key_name);
 }
 
 std::unique_ptr<TXUIRegValItem> NewRegValItem(TXUIErrorOptions error_options, bool save_undo,

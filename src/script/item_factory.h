@@ -17,6 +17,9 @@ namespace xs {
 // Section isFolder.
 std::unique_ptr<TXUIDelFolderItem> NewDelFolderItem(TXUIErrorOptions error_options,
                                                     const std::string& folder_name);
+// Section isFolder.
+std::unique_ptr<TXUIDelEmptyFolderItem> NewDelEmptyFolderItem(TXUIErrorOptions error_options,
+                                                              const std::string& folder_name);
 // Section isFile.
 std::unique_ptr<TXUIDelFileItem> NewDelFileItem(TXUIErrorOptions error_options,
                                                 const std::string& file_name);
@@ -39,6 +42,9 @@ std::unique_ptr<TXUIRegKeyItem> NewRegKeyItem(TXUIErrorOptions error_options, bo
 std::unique_ptr<TXUIDelRegKeyItem> NewDelRegKeyItem(TXUIErrorOptions error_options, THKey root_id,
                                                     TXUIRegOptions options,
                                                     const std::string& key_name);
+// Section isReg; Options optrNone.
+std::unique_ptr<TXUIDelEmptyRegKeyItem> NewDelEmptyRegKeyItem(TXUIErrorOptions error_options, THKey root_id,
+                                                              const std::string& key_name);
 // Section isReg.
 std::unique_ptr<TXUIRegValItem> NewRegValItem(TXUIErrorOptions error_options, bool save_undo,
                                               THKey root_id, TXUIRegOptions options,

@@ -10,11 +10,14 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "package/persistent_base.h"
 #include "script/item_types.h"
 
 namespace xs {
+
+struct TXUndoPlan;
 
 // Published after LgID: LogIdx, ErrorOptions, Section, Component, IsUndo,
 // SaveUndo, Condition, UpgFromVer, UpgToVer.
@@ -44,9 +47,27 @@ class TXUICustomItem : public TXObject {
   // The text shown on the progress page and in error messages; the base's
   // is empty.
   virtual std::string GetDisplayText() const { return {}; }
+  // Called after ExpandMacros, before Execute: adds to plan the records that
+  // reverse what Execute is about to change, read from the machine as it is
+  // now, so that they can be kept before the change is made. The base adds
+  // none.
+  virtual void PlanUndo(TXUndoPlan& plan) const {}
 
   // TXObject's fields, then the published properties shared with source.
   bool AssignFrom(const TPersistent& source) override;
+};
+
+// What an item is about to change, as undo records with the item's Section,
+// LgID and Component (PlanUndo).
+struct TXUndoPlan {
+  // The folders or keys Execute will make on the way to its own, missing
+  // now, outermost first; each record removes its folder or key only while
+  // it is empty. Kept with the item's own record when Execute succeeds.
+  std::vector<std::unique_ptr<TXUICustomItem>> Parents;
+  // Stand-ins for the record Execute will hand back and for the temporary
+  // files it may leave behind, for a run that ends before Execute returns:
+  // they remove only what is not there now.
+  std::vector<std::unique_ptr<TXUICustomItem>> Pending;
 };
 
 // A named text for the wizard (readme, licence, ...) in one language.

@@ -1,9 +1,11 @@
 #include "script/registry_items.h"
 
 #include "base/error.h"
+#include "platform/registry.h"
 #include "script/item_factory.h"
 #include "script/path_macros.h"
 #include "script/registry_actions.h"
+#include "script/undo_plan.h"
 
 namespace xs {
 
@@ -24,11 +26,25 @@ bool TXUIRegKeyItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
   return true;
 }
 
+void TXUIRegKeyItem::PlanUndo(TXUndoPlan& plan) const { PlanKey(*this, RegRootForRun(RootID), KeyName, plan); }
+
 XS_DEFINE_CLASS(TXUIDelRegKeyItem, TXUICustomRegItem)
 
 bool TXUIDelRegKeyItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
   XError().Clear();
   return DeleteRegKey(RegRootForRun(RootID), KeyName);
+}
+
+XS_DEFINE_CLASS(TXUIDelEmptyRegKeyItem, TXUIDelRegKeyItem)
+
+bool TXUIDelEmptyRegKeyItem::Execute(std::unique_ptr<TXUICustomItem>&) {
+  XError().Clear();
+  TXRegistry registry(RegRootForRun(RootID));
+  if (!registry.OpenKeyReadOnly(KeyName)) return true;
+  std::vector<std::string> keys, values;
+  if (!registry.GetKeyNames(keys) || !registry.GetValueNames(values)) return false;
+  registry.CloseKey();
+  return !keys.empty() || !values.empty() || registry.DeleteKey(KeyName);
 }
 
 XS_DEFINE_CLASS(TXUICustomRegValItem, TXUICustomRegItem,
@@ -55,6 +71,10 @@ bool TXUIRegValItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
   if (SaveUndo)
     undo = AsUndoRecord(*this, NewDelRegValItem(eoIgnore, RootID, optrNone, KeyName, ValueName));
   return true;
+}
+
+void TXUIRegValItem::PlanUndo(TXUndoPlan& plan) const {
+  PlanValue(*this, RegRootForRun(RootID), KeyName, ValueName, plan);
 }
 
 XS_DEFINE_CLASS(TXUIDelRegValItem, TXUICustomRegValItem)

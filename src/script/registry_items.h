@@ -32,6 +32,8 @@ class TXUIRegKeyItem : public TXUICustomRegItem {
   // WriteRegKey. On success returns true; with SaveUndo the record is a
   // TXUIDelRegKeyItem with RootID, KeyName and Options.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+  // PlanKey below the run's root.
+  void PlanUndo(TXUndoPlan& plan) const override;
 };
 
 class TXUIDelRegKeyItem : public TXUICustomRegItem {
@@ -39,6 +41,17 @@ class TXUIDelRegKeyItem : public TXUICustomRegItem {
  public:
   TXUIDelRegKeyItem() { RootID = hkey::CurrentUser; }
   // DeleteRegKey; no record.
+  bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+};
+
+// The record of a key an item made on the way to its own: removed while it
+// holds neither subkeys nor values. One that holds some, or is gone, is
+// left as it is, which is a success (as TXUIDelEmptyFolderItem).
+class TXUIDelEmptyRegKeyItem : public TXUIDelRegKeyItem {
+  XS_DECLARE_CLASS(TXUIDelEmptyRegKeyItem)
+ public:
+  // True when the key is gone now or holds entries; false when an empty key
+  // could not be removed.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
 };
 
@@ -65,6 +78,8 @@ class TXUIRegValItem : public TXUICustomRegValItem {
   // record is a TXUIDelRegValItem with RootID, KeyName, ValueName and
   // optrNone.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+  // PlanValue below the run's root.
+  void PlanUndo(TXUndoPlan& plan) const override;
 };
 
 class TXUIDelRegValItem : public TXUICustomRegValItem {

@@ -9,6 +9,7 @@
 #include "script/path_macros.h"
 #include "script/shortcut.h"
 #include "script/special_folder.h"
+#include "script/undo_plan.h"
 
 namespace xs {
 namespace {
@@ -31,6 +32,8 @@ XS_DEFINE_CLASS(TXUIGroupItem, TXUICustomGroupItem,
 void TXUIGroupItem::ExpandMacros() { GroupName = ExpandPathMacros(GroupName); }
 
 std::string TXUIGroupItem::GroupFolder() const { return InSpecialFolder(FolderID, GroupName); }
+
+void TXUIGroupItem::PlanUndo(TXUndoPlan& plan) const { PlanFolder(*this, GroupFolder(), plan); }
 
 bool TXUIGroupItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
   XError().Clear();
@@ -66,6 +69,11 @@ void TXUIIconItem::ExpandMacros() {
   FileName = ExpandPathMacros(FileName);
   Parameters = ExpandPathMacros(Parameters);
   WorkingFolder = ExpandPathMacros(WorkingFolder);
+}
+
+void TXUIIconItem::PlanUndo(TXUndoPlan& plan) const {
+  if (IsDesktop && !RunSettings().CreateDesktopShortcut) return;
+  PlanWrittenFile(*this, InSpecialFolder(FolderID, LinkName), plan);
 }
 
 bool TXUIIconItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {

@@ -30,6 +30,8 @@ class TXUIGroupItem : public TXUICustomGroupItem {
   // 20 (unless a code is set) with the folder and returns false.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
   std::string GetDisplayText() const override { return GroupName; }
+  // PlanFolder with GroupFolder.
+  void PlanUndo(TXUndoPlan& plan) const override;
   // The special folder FolderID followed by GroupName; empty when the
   // system knows no such special folder.
   std::string GroupFolder() const;
@@ -42,6 +44,8 @@ class TXUIDelGroupItem : public TXUIGroupItem {
   // removed or was not there; false, silently, when it holds entries or
   // cannot be removed. Hands back no record.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+  // Nothing: it makes no folder.
+  void PlanUndo(TXUndoPlan&) const override {}
 };
 
 // A shortcut. Published: IconIndex, IsDesktop, LinkName, Description,
@@ -69,6 +73,9 @@ class TXUIIconItem : public TXUICustomGroupItem {
   // a TXUIDelFileItem for the link. On failure records error 23 (unless a
   // code is set) with the link's path and returns false.
   bool Execute(std::unique_ptr<TXUICustomItem>& undo) override;
+  // PlanWrittenFile with the link file, unless the shortcut is a desktop
+  // one the run does not make.
+  void PlanUndo(TXUndoPlan& plan) const override;
   std::string GetDisplayText() const override { return LinkName; }
 };
 

@@ -37,6 +37,17 @@ bool PerformItem(TXUICustomItem& item, std::unique_ptr<TXUICustomItem>& record) 
   return true;
 }
 
+bool PerformPlannedItem(TXUICustomItem& item, TXUndoRecords& records, const TXBeforeAct& before_act) {
+  TXUndoPlan plan;
+  if (!item.IsUndo) item.PlanUndo(plan);
+  if (before_act) before_act(item, plan);
+  std::unique_ptr<TXUICustomItem> record;
+  if (!PerformItem(item, record)) return false;
+  records = std::move(plan.Parents);
+  if (record) records.push_back(std::move(record));
+  return true;
+}
+
 void KeepUndoRecord(const TXUICustomItem& item, bool succeeded,
                     std::unique_ptr<TXUICustomItem> record, TXUndoList& logs, TXUndo& temp_log) {
   if (!record || !succeeded) return;

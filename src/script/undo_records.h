@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "script/app_item.h"
 #include "script/custom_ui.h"
@@ -32,6 +33,18 @@ std::unique_ptr<TXUndo> NewUndoLog(const TXCustomUI& script, const TXUIAppItem& 
 // becomes a copy of it and true is returned. Any other item is executed,
 // which may hand back a record. Exceptions from Execute pass through.
 bool PerformItem(TXUICustomItem& item, std::unique_ptr<TXUICustomItem>& record);
+
+// The records one item leaves, in the order they are kept.
+using TXUndoRecords = std::vector<std::unique_ptr<TXUICustomItem>>;
+// Receives an item's plan before the item acts; it may raise to keep the
+// item from acting.
+using TXBeforeAct = std::function<void(const TXUICustomItem& item, const TXUndoPlan& plan)>;
+
+// PerformItem with the item's plan (PlanUndo, none for an IsUndo item)
+// handed first to before_act, when given. On success records gets the
+// plan's Parents, then the record PerformItem handed back, if any. An
+// exception from before_act passes through before the item acts.
+bool PerformPlannedItem(TXUICustomItem& item, TXUndoRecords& records, const TXBeforeAct& before_act);
 
 // Keeps the record item's PerformItem handed back, when it succeeded: an
 // isTemp item's record goes to temp_log, any other to logs[LogIdx]; a

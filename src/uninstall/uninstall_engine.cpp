@@ -5,10 +5,12 @@
 #include "base/settings.h"
 #include "engine/dropped_records.h"
 #include "engine/install_filer.h"
+#include "engine/undo_journal.h"
 #include "lang/keys.h"
 #include "lang/language.h"
 #include "lang/lg_wizard.h"
 #include "package/filer.h"
+#include "platform/file_stream.h"
 #include "platform/shell_notify.h"
 #include "script/undo_records.h"
 #include "ui/message_box.h"
@@ -25,10 +27,21 @@ void TXCustomUninstallEngine::DoLoad() {
   const std::string& file = RunSettings().PackageFileName;
   XError().Clear();
   if (file.empty()) XError().RaiseError();
+  TXUndo journal;
+  const bool journaled = LoadUndoJournal(JournalFileName(file), journal);
+  if (journaled && !FileExists(file)) {
+    UndoLog.Assign(journal);
+    return;
+  }
   if (!LoadFileWith(file, FilerClass<TXInstallFiler>, &UndoLog, false, nullptr) || LoadDroppedRecords()) {
     ShowMessageBox(FormatTemplate(error_format_, {file}), error_caption_, IconError, TXButtonFrame::TXCmdOK, mrOK);
     XError().RaiseError();
   }
+  if (!journaled) return;
+  // The journal's run came after the log was written: its records are
+  // reversed first.
+  MergeUndoRecords(journal, UndoLog);
+  while (journal.Items.Count() > 0) UndoLog.Items.Add(static_cast<TXUICustomItem*>(journal.Items.Extract(0)));
 }
 
 void TXCustomUninstallEngine::DoLoadLanguage() {

@@ -30,9 +30,11 @@ class TXCustomUninstallEngine : public TXCustomUIEngine {
  protected:
   // The log error's caption and template become the engine's error texts.
   void DoInit() override;
-  // Loads the log named by "/file:" into UndoLog. Without a name, raises the
-  // current error (2 when none) without a message; a log that cannot be
-  // read shows the log error with its name and raises.
+  // Loads the log named by "/file:" into UndoLog, followed by the records
+  // of the journal a killed or aborted install left beside it (alone when
+  // the log is missing). Without a name, raises the current error (2 when
+  // none) without a message; a log that cannot be read shows the log error
+  // with its name and raises.
   void DoLoad() override;
   // Selects the language the log was written in; "/lg:" still decides last.
   void DoLoadLanguage() override;

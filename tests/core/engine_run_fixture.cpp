@@ -1,5 +1,6 @@
 #include "engine_run_fixture.h"
 
+#include <functional>
 #include <optional>
 
 #include "base/convert.h"
@@ -7,6 +8,7 @@
 #include "engine/install_filer.h"
 #include "package/filer.h"
 #include "platform/registry.h"
+#include "script/special_folder.h"
 #include "uninstall/uninstall_entries.h"
 
 namespace xs {
@@ -71,6 +73,37 @@ std::vector<std::string> EngineRunTest::LogRecords(const std::string& file) {
     records.push_back(r.ClassName() + " " + r.GetDisplayText());
   }
   return records;
+}
+
+std::map<std::string, std::string> EngineRunTest::Machine() {
+  std::map<std::string, std::string> seen;
+  std::function<void(const std::string&)> walk = [&](const std::string& folder) {
+    std::vector<TSearchRec> found;
+    FindFiles(folder, "*.*", found);
+    for (const TSearchRec& entry : found) {
+      if (entry.Name == "." || entry.Name == "..") continue;
+      std::string path = folder + kPathDelim + entry.Name;
+      if (entry.Attr & faDirectory) {
+        seen[path + kPathDelim] = "";
+        walk(path);
+      } else {
+        seen[path] = ReadTextFile(path);
+      }
+    }
+  };
+  for (std::string folder : {Scratch(), GetSpecialFolder(2)}) walk(folder.substr(0, folder.size() - 1));
+  std::function<void(const std::string&)> keys = [&](const std::string& key) {
+    TXRegistry registry(kHKeyCurrentUser);
+    if (!registry.OpenKeyReadOnly(key)) return;
+    std::vector<std::string> names, subkeys;
+    registry.GetValueNames(names);
+    for (const std::string& name : names) seen[key + "|" + name] = registry.ReadValue(name)->Data;
+    registry.GetKeyNames(subkeys);
+    for (const std::string& sub : subkeys) keys(key + "\\" + sub);
+  };
+  keys(TestKey());
+  keys(kUninstallKey);
+  return seen;
 }
 
 std::optional<std::string> EngineRunTest::EntryString(const std::string& entry, const std::string& value) {

@@ -3,6 +3,8 @@
 // an install engine whose progress reports are recorded.
 #pragma once
 
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,10 @@ class EngineRunTest : public FileItemsTest {
   static bool IsFolderRecord(const TXUICustomItem& record, const std::string& folder);
   // The records of the undo log file; empty when it cannot be read.
   std::vector<std::string> LogRecords(const std::string& file);
+  // What the test can see of the machine: the files and folders below the
+  // scratch folder and the user's program groups with their contents, the
+  // test's registry key and the uninstall list with their values.
+  std::map<std::string, std::string> Machine();
   // The uninstall entry's value under HKEY_CURRENT_USER; nullopt when it
   // is missing.
   std::optional<std::string> EntryString(const std::string& entry, const std::string& value);

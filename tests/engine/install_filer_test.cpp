@@ -18,6 +18,7 @@
 #include "package/qstream.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
+#include "package/dying_source.h"
 #include "platform/platform_fixture.h"
 #include "script/item_factory.h"
 #include "script/undo.h"
@@ -214,25 +215,6 @@ TEST_F(InstallFilerTest, ADamagedRecordFailsThePackageAndTheUndoLogLoad) {
   }
 }
 
-// Bytes that end the process halfway, as a kill or a power cut would.
-class DyingSource : public TXByteSource {
- public:
-  bool IsEmpty() const override { return false; }
-  std::unique_ptr<TStream> Open() const override { return std::make_unique<Stream>(); }
-  std::unique_ptr<TXByteSource> Clone() const override { return std::make_unique<DyingSource>(); }
-  static constexpr int kDied = 9;
-
- private:
-  class Stream : public TMemoryStream {
-   public:
-    Stream() : TMemoryStream(std::vector<uint8_t>(200000, 'n')) {}
-    int64_t Read(void* buffer, int64_t count) override {
-      if (Position() >= 100000) std::_Exit(kDied);
-      return TMemoryStream::Read(buffer, count < 100000 ? count : 100000);
-    }
-  };
-};
-
 // An undo log of count records, and a file item whose bytes kill the
 // process when dying is set.
 std::unique_ptr<TXUndo> UndoLog(int count, bool dying = false) {
@@ -240,7 +222,7 @@ std::unique_ptr<TXUndo> UndoLog(int count, bool dying = false) {
   for (int i = 0; i < count; ++i) log->AddItem(NewDelFileItem(eoIgnore, "C:\\app\\file" + std::to_string(i)));
   if (dying) {
     auto item = std::make_unique<TXUIFileItem>();
-    item->Data.SetSource(std::make_unique<DyingSource>());
+    item->Data.SetSource(std::make_unique<DyingSource>(100000));
     log->AddItem(std::move(item));
   }
   return log;

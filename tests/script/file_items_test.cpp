@@ -11,6 +11,7 @@
 #include "file_items_fixture.h"
 #include "package/package_item_source.h"
 #include "platform/pe_builder.h"
+#include "package/dying_source.h"
 #include "platform/platform_fixture.h"
 #include "script/file_actions.h"
 
@@ -66,27 +67,6 @@ class BrokenSource : public TXByteSource {
       return TMemoryStream::Read(buffer, count < 50 ? count : 50);
     }
   };
-};
-
-// Bytes that end the process halfway, as a kill or a power cut would.
-class DyingSource : public TXByteSource {
- public:
-  bool IsEmpty() const override { return false; }
-  std::unique_ptr<TStream> Open() const override { return std::make_unique<DyingStream>(); }
-  std::unique_ptr<TXByteSource> Clone() const override { return std::make_unique<DyingSource>(); }
-
- private:
-  class DyingStream : public TMemoryStream {
-   public:
-    DyingStream() : TMemoryStream(std::vector<uint8_t>(100000, 'n')) {}
-    int64_t Read(void* buffer, int64_t count) override {
-      if (Position() >= 50000) std::_Exit(kDied);
-      return TMemoryStream::Read(buffer, count < 50000 ? count : 50000);
-    }
-  };
-
- public:
-  static constexpr int kDied = 9;
 };
 
 using FileItemTest = FileItemsTest;
