@@ -1,6 +1,5 @@
 // Writing an undo log over the one an earlier installation left.
 #include <exception>
-#include <memory>
 #include <string>
 
 #include "core/install_engine.h"
@@ -8,7 +7,6 @@
 #include "package/filer.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
-#include "script/file_items.h"
 #include "script/undo_records.h"
 #include "uninstall/uninstall_filer.h"
 
@@ -28,20 +26,6 @@ void MergeEarlierLog(TXUndo& log, const std::string& path) {
   if (loaded || partly) MergeUndoRecords(log, earlier);
 }
 
-// The uninstall-information folder is the script's to name and may not be
-// there yet. The folder made for the log goes first in it, so that its
-// record is reversed last, after the log itself is gone.
-bool MakeLogFolder(TXUndo& log, const std::string& path) {
-  const std::string folder = ExtractFilePath(path);
-  if (folder.empty() || FolderExists(folder)) return true;
-  TXUIFolderItem item;
-  item.FolderName = folder;
-  item.SaveUndo = true;
-  std::unique_ptr<TXUICustomItem> record;
-  if (!PerformItem(item, record)) return false;
-  if (record) log.Items.Insert(0, record.release());
-  return true;
-}
 }  // namespace
 
 bool TXCustomInstallEngine::MergeUndoLog(TXUndo& log) {
@@ -51,7 +35,7 @@ bool TXCustomInstallEngine::MergeUndoLog(TXUndo& log) {
   } catch (const std::exception&) {
     // An earlier log that cannot be read is replaced by the new one.
   }
-  return MakeLogFolder(log, path) && SaveNewFileWith(path, FilerClass<TXUninstallFiler>, &log, false, nullptr);
+  return SaveNewFileWith(path, FilerClass<TXUninstallFiler>, &log, false, nullptr);
 }
 
 }  // namespace xs
