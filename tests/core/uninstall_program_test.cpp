@@ -54,6 +54,26 @@ TEST(RestartCommandLine, KeepsTheArgumentsAndPutsTheWaitSwitchWhereNoneCanSwallo
   }
 }
 
+// Run by the Wine test of uninst.exe (tests/wine/uninst_test.sh): in the
+// folder XS_UNINST_TEST_DIR, the folder App with a file, and the log
+// app.xui that removes the folder, the file, App\uninst.exe (which the
+// test puts there) and itself.
+TEST(UninstallProgramOutside, DISABLED_WritesALog) {
+  const std::optional<std::string> dir = EnvironmentVariable("XS_UNINST_TEST_DIR");
+  ASSERT_TRUE(dir);
+  const std::string app = *dir + kPathDelim + "App", log_file = *dir + kPathDelim + "app.xui";
+  ASSERT_TRUE(ForceFolders(app));
+  ASSERT_TRUE(WriteTextFile(app + kPathDelim + "tool.txt", "tool"));
+  TXUndo log;
+  log.AppItems.First()->Title = "Uninstall Test";
+  log.AppItems.First()->Folder = app;
+  log.AddItem(NewDelFolderItem(eoShow, app));
+  log.AddItem(NewDelFileItem(eoShow, app + kPathDelim + "uninst.exe"));
+  log.AddItem(NewDelFileItem(eoShow, app + kPathDelim + "tool.txt"));
+  log.AddItem(NewDelFileItem(eoIgnore, log_file));
+  ASSERT_TRUE(SaveNewFileWith(log_file, FilerClass<TXUninstallFiler>, &log, false, nullptr));
+}
+
 class UninstallProgramTest : public FileItemsTest {
  protected:
   // A file in a new folder of CreateTempFolder's, as the original leaves it.
