@@ -60,7 +60,7 @@ bool UserConfirms(const TXUndo& log) {
 void ReportResult(const TXUndo& log, bool complete) {
   const std::string title = AppTitle(log);
   ShowMessageBox(FormatTemplate(ActiveLg().Translate(complete ? kLgUninstallDone : kLgUninstallIncomplete), {title}),
-                 title, complete ? IconQuestion : IconWarning, TXButtonFrame::TXCmdOK, mrOK);
+                 title, complete ? IconInformation : IconWarning, TXButtonFrame::TXCmdOK, mrOK);
 }
 
 // Copies this program into a new temporary folder and starts the copy.

@@ -192,7 +192,10 @@ TEST_F(UninstallRunTest, TheCopyUninstallsAndReportsUnlessSilent) {
     EXPECT_FALSE(FolderExists(Scratch("App")));
     EXPECT_FALSE(FileExists(log_));
     ASSERT_EQ(shown_.size(), silent ? 0u : 1u) << "the copy asks nothing: the original did";
-    if (!silent) EXPECT_EQ(shown_[0].text, "Tool was removed from this computer.");
+    if (!silent) {
+      EXPECT_EQ(shown_[0].text, "Tool was removed from this computer.");
+      EXPECT_EQ(shown_[0].icon, IconInformation);
+    }
   }
 }
 
