@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "base/error.h"
-#include "base/exception.h"
 #include "base/format.h"
 #include "base/settings.h"
 #include "base/convert.h"
