@@ -8,6 +8,7 @@
 #include "base/settings.h"
 #include "base/convert.h"
 #include "engine/parameters.h"
+#include "engine/questions.h"
 #include "lang/keys.h"
 #include "lang/language.h"
 #include "package/filer.h"
@@ -138,13 +139,14 @@ int RunUninstallProgram() {
   params.ParseCommandLine(command_line);
   const bool silent = params.HasSwitch("/silent");
   const bool copy = params.HasSwitch(kWaitSwitch);
-  // Under "/silent" every message the run meets answers its default unseen.
-  const TXMessageBoxFunc shown = MessageBoxFuncInUse();
-  if (silent) SetMessageBoxFunc([](const std::string&, const std::string&, int, TXButtonFrame, int answer) { return answer; });
   if (copy) {
     std::optional<int32_t> pid = TryStrToInt(params.SwitchValue(kWaitSwitch));
     if (pid && *pid > 0) WaitForProcessEnd(static_cast<uint32_t>(*pid), kOriginalEndTimeoutMs);
   }
+  // Only now, once the original has written its end line: the copy's lines
+  // follow it in the run log.
+  const TXMessageBoxFunc shown = MessageBoxFuncInUse();
+  StartProgramRun("uninst");
 
   TXProgramEngine engine;
   engine.optStandalone = true;
@@ -163,6 +165,7 @@ int RunUninstallProgram() {
   engine.Execute();
   SetMessageBoxFunc(shown);
   if (engine.LoadError) code = engine.LoadError;
+  EndProgramRun(code);
   if (copy) RemoveProgramCopy(ProgramFileName());
   return code;
 }

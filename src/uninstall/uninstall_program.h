@@ -41,8 +41,9 @@ std::string RestartCommandLine(const std::string& command_line, const std::strin
 void RemoveProgramCopy(const std::string& program);
 
 // The program's run on the process's command line ("/silent": no window,
-// no question; "/file:", "/lg:" and the rest as for the uninstall engine).
-// Returns the exit code.
+// no question; "/log:" the run log, which original and copy both append
+// to; "/file:", "/lg:" and the rest as for the uninstall engine). Returns
+// the exit code.
 int RunUninstallProgram();
 
 }  // namespace xs

@@ -8,6 +8,7 @@
 #include <unistd.h>
 #endif
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -232,16 +233,34 @@ TEST_F(UninstallRunTest, TheBuiltProgramRemovesItsOwnFolderThroughItsCopy) {
     log.Items.Insert(1, NewDelFileItem(eoShow, program).release());
     ASSERT_TRUE(SaveNewFileWith(log_, FilerClass<TXUninstallFiler>, &log, false, nullptr));
   }
+  const std::string run_log = Scratch("run log.txt");
   TProcess original;
-  ASSERT_TRUE(original.Start("\"" + program + "\" /silent /file:\"" + log_ + "\"", Scratch(), false));
+  ASSERT_TRUE(original.Start("\"" + program + "\" /silent /file:\"" + log_ + "\" \"/log:" + run_log + "\"", Scratch(), false));
   EXPECT_EQ(original.Wait({}), std::optional<uint32_t>(kExitUninstalled));
   // The copy runs on: its work is done once its own folder is gone. The
   // bound only keeps a broken copy from hanging the test.
-  for (int i = 0; i < 6000 && (FolderExists(Scratch("App")) || !TempFilesIn(TempFolder()).empty()); ++i)
-    usleep(10000);
+  auto ends = [&] {
+    // Each line: the date, the time, then the event.
+    std::vector<std::string> found;
+    std::istringstream text(ReadTextFile(run_log));
+    for (std::string line; std::getline(text, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.find(" end: ") != std::string::npos || line.find(" start: ") != std::string::npos)
+        found.push_back(line.substr(line.find(' ', line.find(' ') + 1) + 1));
+    }
+    return found;
+  };
+  for (int i = 0; i < 6000 && (ends().size() < 4 || !TempFilesIn(TempFolder()).empty()); ++i) usleep(10000);
   EXPECT_FALSE(FolderExists(Scratch("App")));
   EXPECT_FALSE(FileExists(log_));
   EXPECT_TRUE(TempFilesIn(TempFolder()).empty()) << "the copy's folder is gone";
+  // Both wrote to the run log, the copy after the original had ended.
+  const std::vector<std::string> lines = ends();
+  ASSERT_EQ(lines.size(), 4u) << ReadTextFile(run_log);
+  EXPECT_TRUE(lines[0].starts_with("start: uninst")) << lines[0];
+  EXPECT_EQ(lines[1], "end: exit code 0");
+  EXPECT_NE(lines[2].find(kWaitSwitch), std::string::npos) << lines[2];
+  EXPECT_EQ(lines[3], "end: exit code 0");
 }
 #endif
 

@@ -5,8 +5,9 @@
 #   - a missing log exits with the log error's code (25) and makes no copy;
 #   - started from the folder its log removes, it restarts from a copy in a
 #     new temporary folder; the copy removes the folder with the program in
-#     it and the log, then its own folder, or has it removed at the next
-#     restart (listed in PendingFileRenameOperations).
+#     it and the log, ends with 0 in the run log both write to, and removes
+#     its own folder, or has it removed at the next restart (listed in
+#     PendingFileRenameOperations).
 # Usage: uninst_test.sh WORK WINE_DIR UNINST_EXE TEST_EXE
 set -u
 work=${1:?} wine_dir=${2:?} uninst=${3:?} tests=${4:?}
@@ -30,15 +31,16 @@ XS_UNINST_TEST_DIR='C:\xs-uninst' $run "$tests" --gtest_filter=UninstallProgramO
   --gtest_also_run_disabled_tests >"$work/log.txt" 2>&1 || { cat "$work/log.txt"; fail "could not write the log"; }
 app="$drive_c/xs-uninst/App"
 cp "$uninst" "$app/uninst.exe"
-$run "$app/uninst.exe" /silent '/file:C:\xs-uninst\app.xui'; code=$?
+$run "$app/uninst.exe" /silent '/file:C:\xs-uninst\app.xui' '/log:C:\xs-uninst\run.log'; code=$?
 [ "$code" = 0 ] || fail "the original exited $code, not 0 (copy started)"
+run_log="$drive_c/xs-uninst/run.log"
 
 # The copy runs on; it is done once its folder is gone or listed for the restart.
 pending() {
   $run reg query 'HKLM\System\CurrentControlSet\Control\Session Manager' /v PendingFileRenameOperations 2>/dev/null
 }
 for _ in $(seq 120); do
-  if [ ! -e "$app" ] && [ ! -e "$drive_c/xs-uninst/app.xui" ]; then
+  if [ "$(grep -c ' end: ' "$run_log" 2>/dev/null)" -ge 2 ] && [ ! -e "$app" ] && [ ! -e "$drive_c/xs-uninst/app.xui" ]; then
     left=$(comm -13 <(echo "$before") <(temp_folders))
     [ -z "$left" ] && break
     listed=$(pending)
@@ -48,6 +50,9 @@ for _ in $(seq 120); do
   fi
   sleep 0.5
 done
+# Original and copy wrote to the run log; the copy's end line, the last, has the result.
+[ "$(grep -c ' end: ' "$run_log")" = 2 ] || fail "not two end lines in the run log: $(cat "$run_log")"
+tail -n 1 "$run_log" | tr -d '\r' | grep -q ' end: exit code 0$' || fail "the copy did not end with 0: $(cat "$run_log")"
 [ ! -e "$app" ] || fail "the install folder is still there: $(ls -A "$app")"
 [ ! -e "$drive_c/xs-uninst/app.xui" ] || fail "the log is still there"
 left=$(comm -13 <(echo "$before") <(temp_folders))
