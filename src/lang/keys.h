@@ -100,6 +100,9 @@ namespace xs {
   X(kLgMailLinkError, "ymmailfailed")          /* %s: the address */            \
   X(kLgExitQuestion, "ymexitsetupq")                                            \
   X(kLgDialogFailure, "ymdialogfail")                                           \
+  X(kLgUninstallQuestion, "ymuninstallq")      /* %s: the title */              \
+  X(kLgUninstallDone, "ymuninstdone")          /* %s: the title */              \
+  X(kLgUninstallIncomplete, "ymuninstpart")    /* %s: the title */              \
   /* Words and filters. */                                                      \
   X(kLgRequiredWord, "ywrequiredap")           /* "(required)" after an app */  \
   X(kLgUndoLogFilter, "yfundologfil")          /* + " (*.xui)|*.xui" */

@@ -58,7 +58,11 @@ struct TSystemParameterChange {
 };
 std::vector<TSystemParameterChange> RecordedSystemParameterChanges();
 
-// Forgets both records.
+// What was to be deleted at the next system start (DeleteAtRestart),
+// oldest first.
+std::vector<std::string> RecordedRestartDeletes();
+
+// Forgets these records.
 void ClearEmulationRecords();
 
 }  // namespace xs

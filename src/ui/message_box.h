@@ -23,7 +23,7 @@ enum class TXButtonFrame {
 enum : int { mrOK = 1, mrCancel = 2, mrOverwrite = 4, mrYes = 6, mrDemo = 6, mrNo = 7 };
 
 // Icon ids.
-enum : int { IconError = 32513, IconQuestion = 32514, IconWarning = 32515 };
+enum : int { IconError = 32513, IconQuestion = 32514, IconWarning = 32515, IconInformation = 32516 };
 
 using TXMessageBoxFunc = std::function<int(const std::string& text, const std::string& caption, int icon,
                                            TXButtonFrame frame, int default_result)>;

@@ -66,6 +66,7 @@ bool TXCustomUninstallEngine::Execute() {
     Load();
     LoadLanguage();
     if (UndoLog.AppItems.Count() > 0) RunSettings().InstallFolder = UndoLog.AppItems.GetItem(0)->Folder;
+    if (UninstallDialog) return UninstallDialog();
     Uninstall(true);
     return false;
   });

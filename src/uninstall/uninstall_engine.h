@@ -3,6 +3,8 @@
 // records to reverse when that run ends.
 #pragma once
 
+#include <functional>
+
 #include "engine/engine.h"
 #include "script/undo.h"
 
@@ -13,11 +15,16 @@ class TXCustomUninstallEngine : public TXCustomUIEngine {
   using TXCustomUIEngine::TXCustomUIEngine;
 
   TXUndo UndoLog;
+  // The uninstall dialog of a program that has one. Execute calls it once
+  // the log is loaded, its language active and the install folder set, in
+  // place of the silent Uninstall; what it returns is the run's result.
+  std::function<bool()> UninstallDialog;
 
-  // The uninstall run: Init, Load (the log), LoadLanguage, then Uninstall
-  // with the Run-key clean-up into the log's install folder. The result is
-  // false, also after a complete uninstall: what was not reversed stays in
-  // UndoLog, which is how a caller tells the two apart.
+  // The uninstall run: Init, Load (the log), LoadLanguage, then, into the
+  // log's install folder, the uninstall dialog or else Uninstall with the
+  // Run-key clean-up. Without a dialog the result is false, also after a
+  // complete uninstall: what was not reversed stays in UndoLog, which is
+  // how a caller tells the two apart.
   bool Execute() override;
 
   // Reverses UndoLog's records, last first, reporting progress for each;

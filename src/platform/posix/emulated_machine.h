@@ -19,5 +19,6 @@ std::optional<std::string> EmulatedVariable(const std::string& name);
 
 void RecordShellChange(const TShellChange& change);
 void RecordSystemParameterChange(const TSystemParameterChange& change);
+void RecordRestartDelete(const std::string& name);
 
 }  // namespace xs

@@ -18,6 +18,7 @@ namespace {
 struct Records {
   std::vector<TShellChange> shell;
   std::vector<TSystemParameterChange> parameters;
+  std::vector<std::string> restart_deletes;
   std::map<std::string, std::optional<std::string>> variables;  // upper-case names
 };
 
@@ -67,9 +68,12 @@ std::vector<TShellChange> RecordedShellChanges() { return State().shell; }
 
 std::vector<TSystemParameterChange> RecordedSystemParameterChanges() { return State().parameters; }
 
+std::vector<std::string> RecordedRestartDeletes() { return State().restart_deletes; }
+
 void ClearEmulationRecords() {
   State().shell.clear();
   State().parameters.clear();
+  State().restart_deletes.clear();
 }
 
 std::string MachinePath(const std::string& relative, bool create) {
@@ -108,5 +112,7 @@ std::optional<std::string> EmulatedVariable(const std::string& name) {
 void RecordShellChange(const TShellChange& change) { State().shell.push_back(change); }
 
 void RecordSystemParameterChange(const TSystemParameterChange& change) { State().parameters.push_back(change); }
+
+void RecordRestartDelete(const std::string& name) { State().restart_deletes.push_back(name); }
 
 }  // namespace xs

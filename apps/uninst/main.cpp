@@ -1,0 +1,25 @@
+// uninst: reverses the undo log named by "/file:", from a copy of itself so
+// that its own file can go too.
+#include "core/startup.h"
+#include "lang/data_module.h"
+#include "platform/command_line.h"
+#include "script/path_macros.h"
+#include "script/register.h"
+#include "ui/application.h"
+#include "uninstall/uninstall_program.h"
+
+int main(int argc, char** argv) {
+  using namespace xs;
+  SetProcessArguments(argc, argv);
+  InitializeProcess();
+  RegisterScriptClasses();
+  InitializePathMacros();
+  Application().Title = "Uninstall";
+  auto* data = new TData(&Application());
+  StartLanguages(*data);
+
+  const int code = RunUninstallProgram();
+  Application().DestroyComponents();
+  UnregisterScriptClasses();
+  return code;
+}
