@@ -1,6 +1,8 @@
 #include "uninstall/uninstall_program.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <optional>
 
 #include "base/error.h"
@@ -32,6 +34,8 @@ namespace {
 // The original ends right after starting the copy; this only bounds a
 // wait for a process id that was taken over by another program.
 constexpr uint32_t kOriginalEndTimeoutMs = 60000;
+constexpr int kRetries = 5;
+constexpr int kRetryPauseMs = 400;
 
 // The uninstall engine, keeping the code of a log that could not be loaded.
 class TXProgramEngine : public TXCustomUninstallEngine {
@@ -98,6 +102,8 @@ int WriteBack(TXUndo& log, const std::string& file) {
     deletes_itself = deletes_itself || (record && SameText(record->FileName, file));
   }
   if (!deletes_itself) log.AddItem(NewDelFileItem(eoIgnore, file));
+  // The log's folder may have gone with the records that were reversed.
+  ForceFolders(ExtractFilePath(file));
   if (SaveNewFileWith(file, FilerClass<TXUninstallFiler>, &log, false, nullptr)) return kExitIncomplete;
   return XError().GetCode() ? XError().GetCode() : errSave;
 }
@@ -157,6 +163,13 @@ int RunUninstallProgram() {
       return code == kExitUninstalled;
     }
     engine.Uninstall(true);
+    // The system may hold the original's file a moment after it ended, and
+    // its folder stays until the file is really gone: what failed gets a few
+    // more tries.
+    for (int attempt = 0; attempt < kRetries && engine.UndoLog.Items.Count() > 0; ++attempt) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(kRetryPauseMs));
+      engine.Uninstall(false);
+    }
     const bool complete = engine.UndoLog.Items.Count() == 0;
     code = complete ? kExitUninstalled : WriteBack(engine.UndoLog, RunSettings().PackageFileName);
     if (!silent) ReportResult(engine.UndoLog, complete);
