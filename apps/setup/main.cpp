@@ -6,19 +6,13 @@
 #include "core/startup.h"
 #include "engine/questions.h"
 #include "lang/data_module.h"
-#include "platform/command_line.h"
-#include "script/path_macros.h"
 #include "script/register.h"
 #include "ui/application.h"
 #include "ui/timer.h"
 
 int main(int argc, char** argv) {
   using namespace xs;
-  SetProcessArguments(argc, argv);
-  InitializeProcess();
-  RegisterScriptClasses();
-  InitializePathMacros();
-  Application().Title = "Setup";
+  StartProgramProcess(argc, argv, "Setup");
   RunSettings().StartOffset = OwnPackageOffset();
   StartProgramRun("setup");
 

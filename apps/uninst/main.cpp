@@ -2,19 +2,13 @@
 // that its own file can go too.
 #include "core/startup.h"
 #include "lang/data_module.h"
-#include "platform/command_line.h"
-#include "script/path_macros.h"
 #include "script/register.h"
 #include "ui/application.h"
 #include "uninstall/uninstall_program.h"
 
 int main(int argc, char** argv) {
   using namespace xs;
-  SetProcessArguments(argc, argv);
-  InitializeProcess();
-  RegisterScriptClasses();
-  InitializePathMacros();
-  Application().Title = "Uninstall";
+  StartProgramProcess(argc, argv, "Uninstall");
   auto* data = new TData(&Application());
   StartLanguages(*data);
 

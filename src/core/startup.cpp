@@ -6,6 +6,9 @@
 #include "platform/file_stream.h"
 #include "platform/pe_image.h"
 #include "platform/util_window.h"
+#include "script/path_macros.h"
+#include "script/register.h"
+#include "ui/application.h"
 
 namespace xs {
 
@@ -18,6 +21,14 @@ void InitializeProcess() {
   RegisterDataIndexClasses();
   RegisterWindowMessageName("TaskbarCreated");
   activate_message = RegisterWindowMessageName("QVMActivateApplication");
+}
+
+void StartProgramProcess(int argc, char** argv, const std::string& title) {
+  SetProcessArguments(argc, argv);
+  InitializeProcess();
+  RegisterScriptClasses();
+  InitializePathMacros();
+  Application().Title = title;
 }
 
 uint32_t ActivateApplicationMessage() { return activate_message; }

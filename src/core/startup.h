@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace xs {
 
@@ -10,6 +11,10 @@ namespace xs {
 // script classes (script/register.h) and read the environment folders with
 // InitializePathMacros (script/path_macros.h).
 void InitializeProcess();
+
+// What both programs do first: records the arguments, InitializeProcess,
+// the script classes, the path macros, and the application's title.
+void StartProgramProcess(int argc, char** argv, const std::string& title);
 
 // The message that asks a running application to show itself.
 uint32_t ActivateApplicationMessage();
