@@ -23,6 +23,8 @@
 #include "platform/system_info.h"
 #include "platform/temp_folder.h"
 #include "script/file_items.h"
+#include "script/registry_items.h"
+#include "script/undo_records.h"
 #include "script/item_factory.h"
 #include "ui/message_box.h"
 #include "uninstall/uninstall_engine.h"
@@ -108,6 +110,16 @@ int WriteBack(TXUndo& log, const std::string& file) {
   return XError().GetCode() ? XError().GetCode() : errSave;
 }
 
+// Adds to parents copies of the log's records that remove a folder or key
+// only while it is empty, in the log's order.
+void CopyEmptyParentRecords(const TXUndo& log, TXUndo& parents) {
+  for (int i = 0; i < log.Items.Count(); ++i) {
+    const TXUICustomItem& record = *log.Items.GetItem(i);
+    if (dynamic_cast<const TXUIDelEmptyFolderItem*>(&record) || dynamic_cast<const TXUIDelEmptyRegKeyItem*>(&record))
+      parents.AddItem(CopyItem(record));
+  }
+}
+
 bool InTempFolder(const std::string& folder) {
   const std::string name = ExtractFileName(folder);
   return SameText(ExtractFilePath(folder), TempFolder()) && name.starts_with(kTempPrefix) && name.ends_with(".tmp");
@@ -162,13 +174,19 @@ int RunUninstallProgram() {
       code = !silent && !UserConfirms(engine.UndoLog) ? kExitCancelled : StartCopy(command_line);
       return code == kExitUninstalled;
     }
+    TXUndo parents;
+    CopyEmptyParentRecords(engine.UndoLog, parents);
     engine.Uninstall(true);
     // The system may hold the original's file a moment after it ended, and
     // its folder stays until the file is really gone: what failed gets a few
-    // more tries.
-    for (int attempt = 0; attempt < kRetries && engine.UndoLog.Items.Count() > 0; ++attempt) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(kRetryPauseMs));
-      engine.Uninstall(false);
+    // more tries. The parents passed over while that folder stood (a parent
+    // that is not empty stays, and counts as done) are swept once more.
+    if (engine.UndoLog.Items.Count() > 0) {
+      for (int attempt = 0; attempt < kRetries && engine.UndoLog.Items.Count() > 0; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(kRetryPauseMs));
+        engine.Uninstall(false);
+      }
+      ReverseUndoRecords(parents);
     }
     const bool complete = engine.UndoLog.Items.Count() == 0;
     code = complete ? kExitUninstalled : WriteBack(engine.UndoLog, RunSettings().PackageFileName);
