@@ -79,7 +79,16 @@ build() {  # SCRIPT OUT
 build "$example/hello.xss" "$work/hello-setup.exe"
 build "$work/items.xss" "$work/items-setup.exe"
 build "$work/items2.xss" "$work/items2-setup.exe"
+# The same application with keys and a group of its own, for a second
+# installation beside the first: what two installations share, the first
+# uninstall removes.
+sed -e "s/Software\\\\XSetup Items'/Software\\\\XSetup Items B'/" -e "s/Name = 'XSetup Items/Name = 'XSetup Items B/" \
+  "$work/items.xss" >"$work/items-b.xss"
+build "$work/items-b.xss" "$work/items-b-setup.exe"
 
+# The shell makes some of the user's folders ("Programs") when a program
+# first asks for them; a setup.exe without a package asks as every run does.
+run "$stubs/$arch/setup.exe" /silent >/dev/null 2>&1
 snapshot >"$work/before.txt"
 
 # --- The example: a silent install, checked from outside -------------------
@@ -140,7 +149,7 @@ fi
 run reg query 'HKCU\Software\XSetup Items' /v Count 2>/dev/null | grep -q 'REG_DWORD *0x3' || fail "items: no Count value"
 
 # A second installation with another undo log gets the next entry.
-code=$(setup "$work/items-setup.exe" "$work/items-i1.log" '/dir:C:\XSetup Items 2')
+code=$(setup "$work/items-b-setup.exe" "$work/items-i1.log" '/dir:C:\XSetup Items 2')
 [ "$code" = 0 ] || fail "second installation: exit code $code"
 [ "$(entry_value XSetupItems_i1 UninstallString)" = '"C:\XSetup Items 2\uninst.exe" /file:"C:\XSetup Items 2\items.xui"' ] ||
   fail "second installation: entry _i1 is '$(entry_value XSetupItems_i1 UninstallString)'"
