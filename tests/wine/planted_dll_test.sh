@@ -36,7 +36,10 @@ rm -f "$work/control.dll" "$work/control.dll.marker"
 export WINE_NATIVE_DLLS
 WINE_NATIVE_DLLS=$(IFS=,; echo "${names[*]}")
 cd "$work" || exit 1
-run "$work/setup.exe" /lg:7 || fail "setup.exe /lg:7 exited with $?"
+# Without a package it ends with the load's error code, 16.
+run "$work/setup.exe" /silent /lg:7
+rc=$?
+[ "$rc" = 16 ] || fail "setup.exe /silent /lg:7 exited with $rc, not 16"
 [ -z "$(markers)" ] || fail "setup.exe loaded from its folder: $(markers)"
 rm -f "$work"/*.marker
 run "$work/xsetup-build.exe" package "$example/hello.xss" -o "$work/hello.pkg" || fail "xsetup-build.exe package exited with $?"
