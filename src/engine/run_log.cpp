@@ -3,24 +3,12 @@
 #include <cstdio>
 
 #include "base/stream.h"
+#include "platform/date_text.h"
 #include "platform/file_stream.h"
 
 namespace xs {
 
 namespace {
-// Days since 1970-01-01 to the civil date (proleptic Gregorian).
-void CivilFromDays(int64_t z, int& year, int& month, int& day) {
-  z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-}
-
 std::string OneLine(const std::string& text) {
   std::string line;
   line.reserve(text.size());
@@ -76,19 +64,12 @@ TXRunLog& RunLog() {
 
 std::string RunLogTime(std::chrono::system_clock::time_point time) {
   using namespace std::chrono;
-  const int64_t ms = duration_cast<milliseconds>(time.time_since_epoch()).count();
-  const int64_t day_ms = 86400000;
-  int64_t days = ms / day_ms, rest = ms % day_ms;
-  if (rest < 0) {
-    rest += day_ms;
-    --days;
-  }
-  int year = 0, month = 0, day = 0;
-  CivilFromDays(days, year, month, day);
+  // 25569 days lie between the date-times' day 0 and the system clock's.
+  const double days = static_cast<double>(duration_cast<milliseconds>(time.time_since_epoch()).count()) / 86400000.0;
+  const TDateTimeParts p = DecodeDateTime(days + 25569.0);
   char text[40];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03dZ", year, month, day,
-                static_cast<int>(rest / 3600000), static_cast<int>(rest / 60000 % 60),
-                static_cast<int>(rest / 1000 % 60), static_cast<int>(rest % 1000));
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03dZ", p.Year, p.Month, p.Day, p.Hour, p.Minute,
+                p.Second, p.Millisecond);
   return text;
 }
 

@@ -86,9 +86,13 @@ std::unique_ptr<TFileStream> CreateTempFileBeside(const std::string& target) {
   return nullptr;
 }
 
+std::string ExcludeTrailingPathDelimiter(std::string name) {
+  while (name.size() > 1 && IsPathDelimiter(name.back())) name.pop_back();
+  return name;
+}
+
 bool ForceFolders(const std::string& name) {
-  std::string folder = name;
-  while (folder.size() > 1 && IsPathDelimiter(folder.back())) folder.pop_back();
+  const std::string folder = ExcludeTrailingPathDelimiter(name);
   if (folder.empty()) {
     SetLastSystemError(kErrPathNotFound);
     return false;

@@ -27,6 +27,9 @@ inline bool IsPathDelimiter(char c) { return c == '\\' || c == '/'; }
 // The name with kPathDelim appended unless it ends with a delimiter already;
 // an empty name stays empty.
 std::string IncludeTrailingPathDelimiter(const std::string& name);
+// The name without its trailing delimiters; a name of delimiters alone
+// keeps its first ("/" stays "/").
+std::string ExcludeTrailingPathDelimiter(std::string name);
 // The folder part of a file name, with its trailing delimiter (empty when
 // the name has no folder), and the part after it.
 std::string ExtractFilePath(const std::string& file_name);

@@ -10,18 +10,13 @@
 namespace xs {
 namespace {
 
-std::string WithoutTrailingDelimiter(std::string name) {
-  while (name.size() > 1 && IsPathDelimiter(name.back())) name.pop_back();
-  return name;
-}
-
 // folder and the folders above it that are missing, outermost first.
 std::vector<std::string> MissingFolders(const std::string& folder) {
   std::vector<std::string> missing;
-  std::string current = WithoutTrailingDelimiter(folder);
+  std::string current = ExcludeTrailingPathDelimiter(folder);
   while (!current.empty() && !FolderExists(current)) {
     missing.push_back(current);
-    std::string parent = WithoutTrailingDelimiter(ExtractFilePath(current));
+    std::string parent = ExcludeTrailingPathDelimiter(ExtractFilePath(current));
     if (parent == current) break;
     current = parent;
   }
@@ -67,7 +62,7 @@ void AddEmptyKeys(const TXUICustomItem& item, THKey root, const std::vector<std:
 void PlanFolder(const TXUICustomItem& item, const std::string& folder, TXUndoPlan& plan) {
   if (!item.SaveUndo || folder.empty()) return;
   const std::vector<std::string> missing = MissingFolders(folder);
-  if (missing.empty() || missing.back() != WithoutTrailingDelimiter(folder)) return;
+  if (missing.empty() || missing.back() != ExcludeTrailingPathDelimiter(folder)) return;
   AddEmptyFolders(item, missing, missing.size() - 1, plan.Parents);
   Add(plan.Pending, item, NewDelEmptyFolderItem(eoIgnore, missing.back()));
 }

@@ -125,10 +125,6 @@ bool InTempFolder(const std::string& folder) {
   return SameText(ExtractFilePath(folder), TempFolder()) && name.starts_with(kTempPrefix) && name.ends_with(".tmp");
 }
 
-std::string WithoutTrailingDelimiter(std::string name) {
-  while (!name.empty() && IsPathDelimiter(name.back())) name.pop_back();
-  return name;
-}
 }  // namespace
 
 std::string RestartCommandLine(const std::string& command_line, const std::string& copy, uint32_t pid) {
@@ -145,7 +141,7 @@ std::string RestartCommandLine(const std::string& command_line, const std::strin
 }
 
 void RemoveProgramCopy(const std::string& program) {
-  const std::string folder = WithoutTrailingDelimiter(ExtractFilePath(program));
+  const std::string folder = ExcludeTrailingPathDelimiter(ExtractFilePath(program));
   if (!InTempFolder(folder)) return;
   if (!RemoveFile(program)) DeleteAtRestart(program);
   if (!RemoveFolder(folder)) DeleteAtRestart(folder);
