@@ -4,6 +4,7 @@
 #include "platform/system_error.h"
 #include "script/file_items.h"
 #include "script/item_factory.h"
+#include "script/undo_plan.h"
 #include "script/undo_records.h"
 
 namespace xs {
@@ -41,10 +42,9 @@ void MakeJournalFolder(const std::string& folder, const std::string& path, TXUnd
   item.Section = isFolder;
   item.SaveUndo = true;
   TXUndoPlan plan;
-  item.PlanUndo(plan);
+  PlanFolders(item, folder, plan);
   if (!ForceFolders(folder)) throw EFOpenError(path, LastSystemError());
-  for (auto* records : {&plan.Parents, &plan.Pending})
-    for (auto& record : *records) kept.AddItem(std::move(record));
+  for (auto& record : plan.Parents) kept.AddItem(std::move(record));
 }
 
 }  // namespace

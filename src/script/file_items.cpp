@@ -52,7 +52,11 @@ void TXUIFolderItem::PlanUndo(TXUndoPlan& plan) const { PlanFolder(*this, Folder
 
 XS_DEFINE_CLASS(TXUIDelFolderItem, TXUIFolderItem)
 
-bool TXUIDelFolderItem::Execute(std::unique_ptr<TXUICustomItem>&) { return RemoveFolder(FolderName); }
+// A folder already gone is as the record wants it: a journal's record and
+// the log's may both name it.
+bool TXUIDelFolderItem::Execute(std::unique_ptr<TXUICustomItem>&) {
+  return RemoveFolder(FolderName) || !FolderExists(FolderName);
+}
 
 XS_DEFINE_CLASS(TXUIDelEmptyFolderItem, TXUIDelFolderItem)
 

@@ -34,7 +34,8 @@ class TXUIFolderItem : public TXUICustomItem {
   void PlanUndo(TXUndoPlan& plan) const override;
 };
 
-// Removes FolderName when it is empty.
+// Removes FolderName when it is empty. True when the folder is gone, also
+// when it was gone before.
 class TXUIDelFolderItem : public TXUIFolderItem {
   XS_DECLARE_CLASS(TXUIDelFolderItem)
  public:

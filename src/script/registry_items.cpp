@@ -26,7 +26,7 @@ bool TXUIRegKeyItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
   return true;
 }
 
-void TXUIRegKeyItem::PlanUndo(TXUndoPlan& plan) const { PlanKey(*this, RegRootForRun(RootID), KeyName, plan); }
+void TXUIRegKeyItem::PlanUndo(TXUndoPlan& plan) const { PlanKey(*this, RegRootForRun(RootID), Options, KeyName, plan); }
 
 XS_DEFINE_CLASS(TXUIDelRegKeyItem, TXUICustomRegItem)
 

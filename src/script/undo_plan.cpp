@@ -64,7 +64,13 @@ void PlanFolder(const TXUICustomItem& item, const std::string& folder, TXUndoPla
   const std::vector<std::string> missing = MissingFolders(folder);
   if (missing.empty() || missing.back() != ExcludeTrailingPathDelimiter(folder)) return;
   AddEmptyFolders(item, missing, missing.size() - 1, plan.Parents);
-  Add(plan.Pending, item, NewDelEmptyFolderItem(eoIgnore, missing.back()));
+  Add(plan.Pending, item, NewDelFolderItem(eoIgnore, folder));
+}
+
+void PlanFolders(const TXUICustomItem& item, const std::string& folder, TXUndoPlan& plan) {
+  if (!item.SaveUndo || folder.empty()) return;
+  const std::vector<std::string> missing = MissingFolders(folder);
+  AddEmptyFolders(item, missing, missing.size(), plan.Parents);
 }
 
 void PlanWrittenFile(const TXUICustomItem& item, const std::string& file, TXUndoPlan& plan) {
@@ -80,12 +86,13 @@ void PlanTempFiles(const TXUICustomItem& item, const std::string& folder, bool r
   plan.Pending.push_back(std::move(record));
 }
 
-void PlanKey(const TXUICustomItem& item, THKey root, const std::string& key, TXUndoPlan& plan) {
+void PlanKey(const TXUICustomItem& item, THKey root, TXUIRegOptions options, const std::string& key,
+             TXUndoPlan& plan) {
   if (!item.SaveUndo) return;
   const std::vector<std::string> missing = MissingKeys(root, key);
   if (missing.empty()) return;
   AddEmptyKeys(item, root, missing, missing.size() - 1, plan.Parents);
-  Add(plan.Pending, item, NewDelEmptyRegKeyItem(eoIgnore, root, missing.back()));
+  Add(plan.Pending, item, NewDelRegKeyItem(eoIgnore, root, options, key));
 }
 
 void PlanValue(const TXUICustomItem& item, THKey root, const std::string& key, const std::string& name,

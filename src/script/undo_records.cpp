@@ -76,13 +76,19 @@ bool SameRecord(const TXUICustomItem& a, const TXUICustomItem& b) {
 }
 
 void MergeUndoRecords(TXUndo& log, TXUndo& earlier) {
-  earlier.Items.Reverse();
+  auto held = [](const TXUndo& in, int from, int to, const TXUICustomItem& record) {
+    for (int i = from; i < to; ++i)
+      if (SameRecord(*in.Items.GetItem(i), record)) return i;
+    return -1;
+  };
+  // The earlier records go in front one by one; kept counts them.
+  int kept = 0;
   while (earlier.Items.Count() > 0) {
     std::unique_ptr<TXUICustomItem> record(static_cast<TXUICustomItem*>(earlier.Items.Extract(0)));
-    bool repeated = false;
-    for (int i = 0; i < log.Items.Count() && !repeated; ++i)
-      repeated = SameRecord(*log.Items.GetItem(i), *record);
-    if (!repeated) log.Items.Insert(0, record.release());
+    if (held(log, 0, kept, *record) >= 0) continue;
+    const int again = held(log, kept, log.Items.Count(), *record);
+    if (again >= 0) log.Items.Delete(again);
+    log.Items.Insert(kept++, record.release());
   }
 }
 

@@ -57,10 +57,13 @@ void KeepUndoRecord(const TXUICustomItem& item, bool succeeded,
 // the rest count too). False when a property cannot be read.
 bool SameRecord(const TXUICustomItem& a, const TXUICustomItem& b);
 
-// Moves into log the records of earlier (a log an earlier installation
-// wrote) that log does not hold already (SameRecord); they go before log's
-// own records, in their earlier order, so an uninstall undoes the newest
-// actions first. The others are freed; earlier is left without records.
+// Moves the records of earlier (a log an earlier installation wrote) into
+// log, before log's own records and in their earlier order, so an uninstall
+// undoes the newest actions first. Each record is kept once (SameRecord),
+// where it was first recorded: a folder the earlier installation made and
+// the new run recorded again keeps its place before the earlier records of
+// what is in it, which are reversed first. The repetitions are freed;
+// earlier is left without records.
 void MergeUndoRecords(TXUndo& log, TXUndo& earlier);
 
 // Reports a record about to be reversed: its section, the position in

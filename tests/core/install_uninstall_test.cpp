@@ -144,6 +144,37 @@ TEST_F(InstallUninstallTest, InstallTwiceThenUninstallLeavesTheMachineAsBefore) 
   EXPECT_EQ(Machine(), before);
 }
 
+// The second install no longer writes a file into a folder the first one
+// made: the folder, recorded by both, must still go after that file.
+TEST_F(InstallUninstallTest, AReinstallThatNoLongerWritesAFileStillRemovesItsFolder) {
+  const std::map<std::string, std::string> before = Machine();
+  auto data_folder = [](TXInstall& s, bool with_file) {
+    auto folder = std::make_unique<TXUIFolderItem>();
+    folder->FolderName = "<install>Data";
+    folder->SaveUndo = true;
+    s.AddItem(std::move(folder));
+    if (!with_file) return;
+    auto file = std::make_unique<TXUIFileItem>();
+    file->FileName = std::string("<install>Data") + kPathDelim + "old.dat";
+    file->SaveUndo = true;
+    TMemoryStream bytes(std::vector<uint8_t>(100, 'o'));
+    file->Data.LoadFromStream(".dat", bytes);
+    s.AddItem(std::move(file));
+  };
+  MakePackageAgain([&](TXInstall& s) { data_folder(s, true); });
+  ASSERT_TRUE(Install());
+  MakePackageAgain([&](TXInstall& s) { data_folder(s, false); });
+  ASSERT_TRUE(Install());
+
+  TXCustomUninstallEngine uninstall;
+  uninstall.OnInit = [&](TObject*) { RunSettings().PackageFileName = Scratch("Tool") + kPathDelim + "tool.xui"; };
+  uninstall.Execute();
+  EXPECT_EQ(uninstall.UndoLog.Items.Count(), 0);
+  std::map<std::string, std::string> after = Machine();
+  after[package_] = before.at(package_);  // made anew for each install
+  EXPECT_EQ(after, before);
+}
+
 TEST_F(InstallUninstallTest, ASecondInstallationWithAnotherLogGetsTheNextEntry) {
   ASSERT_TRUE(Install());
   // The same package into another folder keeps its log there.

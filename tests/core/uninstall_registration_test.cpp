@@ -149,23 +149,23 @@ std::vector<std::string> Folders(const TXUndo& log) {
   return folders;
 }
 
-TEST_F(UninstallRegistrationTest, MergeKeepsEarlierRecordsFirstAndEachRecordOnce) {
+TEST_F(UninstallRegistrationTest, MergeKeepsEarlierRecordsFirstAndEachRecordOnceInItsEarlierPlace) {
   LoggedApp();
   const std::string file = Script().AppItems.First()->UILog;
   ASSERT_TRUE(SaveNewFileWith(file, FilerClass<TXUninstallFiler>, LogOf(Script(), {"A", "B", "C"}).get(),
                               false, nullptr));
   std::unique_ptr<TXUndo> log = LogOf(Script(), {"B", "D"});
   EXPECT_TRUE(engine.MergeUndoLog(*log));
-  EXPECT_EQ(Folders(*log), (std::vector<std::string>{"A", "C", "B", "D"}));
+  EXPECT_EQ(Folders(*log), (std::vector<std::string>{"A", "B", "C", "D"}));
   TXUndo written;
   ASSERT_TRUE(LoadFileWith(file, FilerClass<TXUninstallFiler>, &written, false, nullptr));
   EXPECT_EQ(Folders(written), Folders(*log));
   EXPECT_FALSE(FileExists(ChangeFileExt(file, ".damaged")));
 
   // The same run again changes nothing.
-  log = LogOf(Script(), {"A", "C", "B", "D"});
+  log = LogOf(Script(), {"B", "D"});
   EXPECT_TRUE(engine.MergeUndoLog(*log));
-  EXPECT_EQ(Folders(*log), (std::vector<std::string>{"A", "C", "B", "D"}));
+  EXPECT_EQ(Folders(*log), (std::vector<std::string>{"A", "B", "C", "D"}));
 }
 
 // An earlier log with a damaged record: the records that verified are

@@ -348,7 +348,12 @@ TEST_F(FileItemTest, DeletingAFolderLeavesTheErrorObjectAlone) {
   EXPECT_TRUE(item.Execute(undo));
   EXPECT_FALSE(FolderExists(Scratch("empty")));
   EXPECT_EQ(XError().GetText(), "earlier");
-  EXPECT_FALSE(item.Execute(undo)) << "nothing left to remove";
+  EXPECT_TRUE(item.Execute(undo)) << "a folder that is not there is removed already";
+
+  MakeFile("full" + D + "kept.txt", "");
+  item.FolderName = Scratch("full");
+  EXPECT_FALSE(item.Execute(undo)) << "a folder that holds files stays";
+  EXPECT_TRUE(FileExists(Scratch("full" + D + "kept.txt")));
 }
 
 TEST_F(FileItemTest, DeletingAHelpFileTakesItsCompanions) {

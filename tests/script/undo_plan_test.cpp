@@ -119,5 +119,31 @@ TEST_F(UndoPlanTest, ParentsMadeOnTheWayGoWhenEmptyAndStayWhenTheyWereThereOrHol
   }
 }
 
+// A run that was killed leaves the plans in its journal; the next run gives
+// the same records again when its items act, and the merge keeps each once
+// only when the two are the same record.
+TEST_F(UndoPlanTest, WhatAnItemPlansForWhatItMakesIsTheRecordItGivesWhenItActs) {
+  for (const Kind& kind : Kinds()) {
+    SCOPED_TRACE(kind.name);
+    const std::string base = kind.base(Scratch(), TestKey());
+    kind.make(base);
+    std::unique_ptr<TXUICustomItem> item = kind.item(base);
+    item->SaveUndo = true;
+    item->Component = 3;
+    item->LogIdx = 1;
+    TXUndoPlan plan;
+    item->PlanUndo(plan);
+    std::unique_ptr<TXUICustomItem> record;
+    ASSERT_TRUE(PerformItem(*item, record));
+    ASSERT_NE(record, nullptr);
+    ASSERT_EQ(plan.Pending.size(), 1u);
+    EXPECT_TRUE(SameRecord(*plan.Pending[0], *record)) << plan.Pending[0]->ClassType().Name();
+    if (kind.is_folder)
+      RemoveTree(base);
+    else
+      ASSERT_TRUE(User().DeleteKey(base));
+  }
+}
+
 }  // namespace
 }  // namespace xs

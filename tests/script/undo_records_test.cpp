@@ -253,17 +253,17 @@ std::vector<std::string> RecordNames(const TXUndo& log) {
   return out;
 }
 
-TEST_F(UndoRecords, MergeKeepsEarlierRecordsNotRepeatedFirst) {
+TEST_F(UndoRecords, MergeKeepsEachRecordOnceWhereItWasFirstRecorded) {
   struct Case {
     std::vector<std::string> earlier, now, merged;
   };
   const std::vector<Case> cases = {
-      {{"a", "b", "c"}, {"b", "d"}, {"a", "c", "b", "d"}},       // b was recorded again
+      {{"a", "b", "c"}, {"b", "d"}, {"a", "b", "c", "d"}},       // b was recorded again
       {{"a", "b"}, {"a", "b"}, {"a", "b"}},                      // the same install twice
       {{"old", "a"}, {"a"}, {"old", "a"}},                       // a file no longer written
       {{}, {"a"}, {"a"}},
       {{"a", "b"}, {}, {"a", "b"}},
-      {{"a", "x", "a"}, {"b"}, {"x", "a", "b"}},                 // repeats in the earlier log
+      {{"a", "x", "a"}, {"b", "a"}, {"a", "x", "b"}},            // repeats in the earlier log
   };
   for (const Case& c : cases) {
     TXUndo earlier, log;
