@@ -27,13 +27,23 @@ rm -rf "$work" && mkdir -p "$work/payload"
 cd "$work"
 
 # The payload: plain files with names every file system here takes (no
-# quotes, no blanks, no two differing only in case), until both bounds hold.
+# quotes, no blanks, no name ending in a dot, which Windows drops, no two
+# paths differing only in case, folders included), until both bounds hold.
 # The search ends early by design: no pipefail here.
 set +o pipefail
 find /usr/share /usr/lib -type f -readable -size -8M -printf '%s %p\n' 2>/dev/null |
-  LC_ALL=C grep -E '^[0-9]+ [A-Za-z0-9/._+-]+$' |
+  LC_ALL=C grep -E '^[0-9]+ [A-Za-z0-9/._+-]+$' | LC_ALL=C grep -vE '\./|\.$' |
   awk -v min_bytes=$min_bytes -v min_files=$min_files '
-    { k = tolower($2); if (k in seen) next; seen[k] = 1; total += $1; n++; print $2 }
+    { # every folder on the way, and the file, must be new or met before in the same case
+      count = split($2, parts, "/"); path = ""
+      for (i = 2; i <= count; i++) {
+        path = path "/" parts[i]; k = tolower(path)
+        if (k in seen && seen[k] != path) next
+        if (i == count && k in seen) next
+      }
+      path = ""
+      for (i = 2; i <= count; i++) { path = path "/" parts[i]; seen[tolower(path)] = path }
+      total += $1; n++; print $2 }
     n >= min_files && total >= min_bytes { exit }' >files.txt
 set -o pipefail
 sed 's|^/||' files.txt | tar -C / -cf - --no-recursion -T - | tar -C payload -xf -
@@ -78,15 +88,15 @@ XSS
   done
 } >bench.xss
 
-measure() {  # NAME LABEL COMMAND...: prints "LABEL: S s, M MB peak"
-  local name=$1 label=$2 figures
+measure() {  # NAME LABEL COMMAND...: prints "LABEL: S s (U s user, Y s system), M MB peak"
+  local name=$1 label=$2 wall peak user system
   shift 2
-  if ! /usr/bin/time -o "$name.time" -f '%e %M' "$@" >"$name.out" 2>"$name.err"; then
+  if ! /usr/bin/time -o "$name.time" -f '%e %M %U %S' "$@" >"$name.out" 2>"$name.err"; then
     echo "$label: failed, see $work/$name.err"
     return 1
   fi
-  figures=$(tail -1 "$name.time")
-  echo "$label: ${figures% *} s, $(( ${figures#* } / 1024 )) MB peak"
+  read -r wall peak user system < <(tail -1 "$name.time")
+  echo "$label: $wall s ($user s user, $system s system), $((peak / 1024)) MB peak"
 }
 
 tar czf payload.tgz payload

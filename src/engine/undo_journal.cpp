@@ -78,8 +78,10 @@ TXUndoJournal::TXUndoJournal(const std::string& file_name, TXUndo& log, const TX
 
 void TXUndoJournal::Append(const TXUICustomItem& record) {
   if (!file_) throw EStreamError("journal closed: " + file_name_);
+  // Written straight through to the system, which keeps it when the process
+  // is killed. A flush to the disk for each record would cost more than the
+  // changes it guards.
   WriteRecord(*file_, ObjectText(record));
-  file_->Flush();
 }
 
 bool TXUndoJournal::Remove() {

@@ -1,6 +1,7 @@
 // The journal of an install run: a file beside an undo log that holds the
-// log's head and every undo record the run may need, each appended and on
-// the disk before the change it reverses is made. A run that ends normally
+// log's head and every undo record the run may need, each appended and
+// handed to the system (so that a kill of the process keeps it) before the
+// change it reverses is made. A run that ends normally
 // writes its undo log and removes the journal; one that was killed or
 // aborted leaves it, and the next install run or the uninstaller takes its
 // records in.
@@ -37,8 +38,10 @@ class TXUndoJournal {
   TXUndoJournal(const TXUndoJournal&) = delete;
   TXUndoJournal& operator=(const TXUndoJournal&) = delete;
 
-  // Appends record; it is on the disk when this returns. On failure raises
-  // EStreamError, and the journal ends with the records appended before.
+  // Appends record; the system holds it when this returns, also when the
+  // process is killed next (not flushed to the disk: a power loss may cost
+  // the records of the last moments). On failure raises EStreamError, and
+  // the journal ends with the records appended before.
   void Append(const TXUICustomItem& record);
   // Closes the journal and deletes its file. False when the file stays.
   bool Remove();

@@ -17,9 +17,9 @@ TReplacementFile::~TReplacementFile() {
   RemoveFile(temp_);
 }
 
-bool TReplacementFile::Commit() {
+bool TReplacementFile::Commit(bool durable) {
   try {
-    file_->Flush();
+    if (durable) file_->Flush();
   } catch (const EStreamError&) {
     return false;
   }

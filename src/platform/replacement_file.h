@@ -24,10 +24,12 @@ class TReplacementFile {
   TFileStream& Stream() { return *file_; }
   const std::string& Target() const { return target_; }
 
-  // Flushes the new file to disk, closes it and moves it over target
-  // (MoveFileOver). On success target is the new file. On failure returns
-  // false and target is as it was; the new file goes with this object.
-  bool Commit();
+  // Flushes the new file to disk (when durable), closes it and moves it over
+  // target (MoveFileOver). On success target is the new file. On failure
+  // returns false and target is as it was; the new file goes with this
+  // object. Without durable a power loss soon after may leave target empty;
+  // a killed process cannot.
+  bool Commit(bool durable = true);
 
  private:
   std::string target_;

@@ -90,12 +90,17 @@ bool DeleteFileEx(const std::string& name) {
 
 bool SaveNewFile(const std::string& dest, int64_t declared_size, const std::function<void(TStream&)>& write) {
   try {
+    // Only a file that replaces another must reach the disk before the move:
+    // a power loss could otherwise cost the old contents too. A new file is
+    // in the install's journal and goes with its reversal; thousands of
+    // flushes would cost more than the install itself.
+    const bool replacing = FileExists(dest);
     TReplacementFile out(dest);
     TChecksumWriter tally(out.Stream());
     write(tally);
     uint32_t crc = 0;
     return out.Stream().Size() == tally.Written() && (declared_size < 0 || declared_size == tally.Written()) &&
-           CRC32Stream(out.Stream(), crc) && crc == tally.Checksum() && out.Commit();
+           CRC32Stream(out.Stream(), crc) && crc == tally.Checksum() && out.Commit(replacing);
   } catch (const std::exception&) {
     return false;
   }
