@@ -40,8 +40,13 @@ class TFileStream : public TStream {
 
   int64_t Read(void* buffer, int64_t count) override;
   int64_t Write(const void* buffer, int64_t count) override;
+  // The position is kept here as well: asking for it (Seek 0 from the
+  // current position), which readers of a package do for every small read,
+  // costs no call to the system.
   int64_t Seek(int64_t offset, SeekOrigin origin) override;
   void SetSize(int64_t size) override;
+  // The file's size from the system, in one call.
+  int64_t Size() override;
   // Writes what the system holds of the file through to the disk, so that
   // a crash or power loss after it keeps the bytes. Raises EStreamError on
   // failure.
@@ -52,6 +57,7 @@ class TFileStream : public TStream {
  private:
   std::string file_name_;
   intptr_t handle_;
+  int64_t position_ = 0;  // -1 when not known (after a failed read)
 };
 
 bool FileExists(const std::string& file_name);

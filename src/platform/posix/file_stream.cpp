@@ -43,10 +43,14 @@ int64_t TFileStream::Read(void* buffer, int64_t count) {
     ssize_t n = ::read(static_cast<int>(handle_), static_cast<char*>(buffer) + done,
                        static_cast<size_t>(count - done));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw EStreamError("read failed: " + file_name_);
+    if (n < 0) {
+      position_ = -1;
+      throw EStreamError("read failed: " + file_name_);
+    }
     if (n == 0) break;
     done += n;
   }
+  position_ += done;
   return done;
 }
 
@@ -59,13 +63,22 @@ int64_t TFileStream::Write(const void* buffer, int64_t count) {
     if (n <= 0) break;
     done += n;
   }
+  if (position_ >= 0) position_ += done;
   return done;
 }
 
 int64_t TFileStream::Seek(int64_t offset, SeekOrigin origin) {
+  if (offset == 0 && origin == SeekOrigin::Current && position_ >= 0) return position_;
   int whence = origin == SeekOrigin::Begin ? SEEK_SET : origin == SeekOrigin::Current ? SEEK_CUR : SEEK_END;
   off_t r = ::lseek(static_cast<int>(handle_), offset, whence);
-  return r < 0 ? -1 : static_cast<int64_t>(r);
+  position_ = r < 0 ? -1 : static_cast<int64_t>(r);
+  return position_;
+}
+
+int64_t TFileStream::Size() {
+  struct stat st;
+  if (::fstat(static_cast<int>(handle_), &st) != 0) return TStream::Size();
+  return static_cast<int64_t>(st.st_size);
 }
 
 void TFileStream::SetSize(int64_t size) {

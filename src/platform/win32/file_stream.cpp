@@ -27,11 +27,14 @@ int64_t TFileStream::Read(void* buffer, int64_t count) {
   int64_t done = 0;
   while (done < count) {
     DWORD chunk = static_cast<DWORD>(std::min<int64_t>(count - done, 1 << 30)), got = 0;
-    if (!ReadFile(reinterpret_cast<HANDLE>(handle_), static_cast<char*>(buffer) + done, chunk, &got, nullptr))
+    if (!ReadFile(reinterpret_cast<HANDLE>(handle_), static_cast<char*>(buffer) + done, chunk, &got, nullptr)) {
+      position_ = -1;
       throw EStreamError("read failed: " + file_name_);
+    }
     if (got == 0) break;
     done += got;
   }
+  position_ += done;
   return done;
 }
 
@@ -44,15 +47,23 @@ int64_t TFileStream::Write(const void* buffer, int64_t count) {
       break;
     done += put;
   }
+  if (position_ >= 0) position_ += done;
   return done;
 }
 
 int64_t TFileStream::Seek(int64_t offset, SeekOrigin origin) {
+  if (offset == 0 && origin == SeekOrigin::Current && position_ >= 0) return position_;
   DWORD method = origin == SeekOrigin::Begin ? FILE_BEGIN : origin == SeekOrigin::Current ? FILE_CURRENT : FILE_END;
   LARGE_INTEGER move, result;
   move.QuadPart = offset;
-  if (!SetFilePointerEx(reinterpret_cast<HANDLE>(handle_), move, &result, method)) return -1;
-  return result.QuadPart;
+  position_ = SetFilePointerEx(reinterpret_cast<HANDLE>(handle_), move, &result, method) ? result.QuadPart : -1;
+  return position_;
+}
+
+int64_t TFileStream::Size() {
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(reinterpret_cast<HANDLE>(handle_), &size)) return TStream::Size();
+  return size.QuadPart;
 }
 
 void TFileStream::SetSize(int64_t size) {
