@@ -32,7 +32,7 @@ class TXCustomDataMap : public TXThreadableObject {
   void SetSizeFrom(const TXCustomDataMap& other) { SetSize(other.width_, other.height_); }
   // The size of a graphic.
   void SetSizeFrom(const TXGraphic& graphic);
-  void Clear() { SetSize(0, 0); }
+  void Clear() override { SetSize(0, 0); }
   bool IsEmpty() const { return width_ == 0 || height_ == 0; }
   // Bytes per element.
   virtual size_t ElementSize() const = 0;
