@@ -130,3 +130,9 @@ seed "$tmp/small.pkg" install_filer package 0
 seed "$tmp/small_lang.pkg" install_filer package_lang_from_file 4
 seed "$tmp/small.log" install_filer undo_log 2
 seed "$tmp/small.log" install_filer undo_log_resealed 3
+
+# The message-box masters and the decoder tests' JPEG.
+for icon in information question error warning; do
+  seed "$root/src/graphics/images/$icon.png" image_codec "png_$icon" 0
+done
+seed "$root/tests/graphics/data/quadrants.jpg" image_codec jpeg_quadrants 1

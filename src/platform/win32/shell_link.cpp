@@ -7,49 +7,11 @@
 #include <vector>
 
 #include "platform/system_error.h"
+#include "platform/win32/com.h"
 
 namespace xs {
 
 namespace {
-// COM for the duration of one call; balanced only when it was started here
-// (or was already started the same way).
-class ComScope {
- public:
-  ComScope() : result_(CoInitialize(nullptr)) {}
-  ~ComScope() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  HRESULT result_;
-};
-
-// Holds one interface reference.
-template <typename T>
-class ComRef {
- public:
-  ComRef() = default;
-  ~ComRef() {
-    if (p_) p_->Release();
-  }
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  T* operator->() const { return p_; }
-  void** Out() { return reinterpret_cast<void**>(&p_); }
-
- private:
-  T* p_ = nullptr;
-};
-
-bool Check(HRESULT hr) {
-  int code = 0;
-  if (FAILED(hr)) code = HRESULT_FACILITY(hr) == FACILITY_WIN32 ? HRESULT_CODE(hr) : static_cast<int>(hr);
-  SetLastSystemError(code);
-  return SUCCEEDED(hr);
-}
-
 std::wstring Wide(const std::string& text) {
   int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
   std::wstring out(n > 0 ? n : 1, L'\0');
