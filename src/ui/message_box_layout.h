@@ -13,11 +13,11 @@
 namespace xs {
 
 struct TXMessageBoxInput {
-  std::string Text;
-  std::string Caption;  // as shown: see MessageBoxCaption
+  std::string Text{};
+  std::string Caption{};  // as shown: see MessageBoxCaption
   int Icon = 0;         // 0: no icon place
   bool HasCheck = false;
-  std::string CheckText;  // as shown: see MessageBoxCheckText
+  std::string CheckText{};  // as shown: see MessageBoxCheckText
   int DefaultResult = 0;
   bool RightToLeft = false;  // mirrors icon, text and check box
 };
@@ -34,6 +34,7 @@ struct TXMessageBoxLayout {
   TXRect Icon;
   TXRect Label;
   TXRect Check;  // empty without a check box
+  TXRect Edit;   // the input box's edit line
   int DefaultButton = -1;  // the button with the default result; -1 none
   std::vector<int> TabOrder;
 };
@@ -46,5 +47,10 @@ std::string MessageBoxCheckText(const std::string& text);
 // Lays the box out around frame, whose texts are applied.
 TXMessageBoxLayout LayoutMessageBox(const TXMessageBoxInput& input, const TXCommandFrame& frame,
                                     const TXTextMeasurer& measurer);
+
+// The input box: the prompt (Label) word-wrapped over a one-line edit at
+// least four buttons wide, and the frame (OK, Cancel; OK the default).
+TXMessageBoxLayout LayoutInputBox(const std::string& caption, const std::string& prompt,
+                                  const TXCommandFrame& frame, const TXTextMeasurer& measurer);
 
 }  // namespace xs

@@ -105,6 +105,25 @@ TEST_F(MessageBoxLayoutTest, TheDefaultButtonLeadsTheTabOrder) {
   }
 }
 
+TEST_F(MessageBoxLayoutTest, TheInputBoxPutsAnEditLineUnderThePrompt) {
+  TXCommandFrame frame(TXButtonFrame::TXCmdOKCancel, 96);
+  frame.ApplyTexts(measurer_);
+  // The edit line is at least 300 wide and a line plus 8 high.
+  TXMessageBoxLayout layout = LayoutInputBox("Rename", "New name:", frame, measurer_);
+  EXPECT_EQ((TXSize{layout.ClientWidth, layout.ClientHeight}), (TXSize{332, 107}));
+  EXPECT_EQ(layout.Label, (TXRect{16, 16, 63, 13}));
+  EXPECT_EQ(layout.Edit, (TXRect{16, 33, 300, 21}));
+  EXPECT_EQ(layout.Buttons[0], (TXRect{170, 78, 75, 23}));
+  EXPECT_EQ(layout.DefaultButton, 0);
+  EXPECT_EQ(layout.TabOrder, (std::vector<int>{0, 1}));
+
+  // A long prompt wraps within half the screen and widens the box.
+  layout = LayoutInputBox("Rename", Words(40), frame, measurer_);
+  EXPECT_EQ(layout.ClientWidth, 515);
+  EXPECT_EQ(layout.Edit, (TXRect{16, 59, 483, 21}));
+  EXPECT_EQ(layout.Panel.Top, layout.Edit.Bottom() + 16);
+}
+
 TEST_F(MessageBoxLayoutTest, EmptyCaptionAndCheckTextFallBack) {
   const std::string title = Application().Title;
   Application().Title = "Setup";
