@@ -10,7 +10,7 @@ namespace xs {
 
 namespace {
 constexpr int kMargin = 16;
-constexpr int kIconSize = 32;
+constexpr int kIconSize = 32;  // scaled too: the image lists hold larger sizes
 constexpr int kNarrowMargin = 8;
 constexpr int kCheckIndent = 20;  // the box before the check text
 constexpr int kCheckLine = 16;    // the least height of the check text
