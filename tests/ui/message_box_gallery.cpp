@@ -3,13 +3,16 @@
 //   BOX 0..5  a message box with each button frame, in the order of
 //             TXButtonFrame; 6 a check box that enables OK; 7 a long text
 //             that wraps; 8 the input box; 9 the rename question
-//   KEY       after DELAY_MS the program itself presses "esc" or "enter"
-//             on the focused control, or "close"s the window
+//   KEYS      the program itself presses these keys, one every DELAY_MS,
+//             on the control that has the focus: "esc", "enter", "tab",
+//             "space", or "close" the window; comma-separated
 // The exit code is the box's result (the input box: 1 confirmed, 2 not).
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "lang/data_module.h"
 #include "lang/keys.h"
@@ -26,18 +29,27 @@ void PaintSystemIcon(HDC dc, int icon, const RECT& rect) {
   if (image) DrawIconEx(dc, rect.left, rect.top, image, rect.right - rect.left, rect.bottom - rect.top, 0, nullptr, DI_NORMAL);
 }
 
-std::string key_to_press;
+// The keys still to press, first first.
+std::vector<std::string> keys_to_press;
 
+// Presses one key a tick on the control that has the focus then.
 void CALLBACK PressKey(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
+  if (keys_to_press.empty()) {
+    KillTimer(nullptr, timer);
+    return;
+  }
   HWND box = FindWindowA("TXMessageForm", nullptr);
-  if (key_to_press == "close") {
+  if (!box || !IsWindowVisible(box)) return;  // not shown yet
+  const std::string key = keys_to_press.front();
+  keys_to_press.erase(keys_to_press.begin());
+  if (key == "close") {
     PostMessageA(box, WM_CLOSE, 0, 0);
     return;
   }
-  const WPARAM key = key_to_press == "esc" ? VK_ESCAPE : VK_RETURN;
+  const WPARAM code = key == "esc" ? VK_ESCAPE : key == "tab" ? VK_TAB : key == "space" ? VK_SPACE : VK_RETURN;
   HWND focus = GetFocus();
-  PostMessageA(focus ? focus : box, WM_KEYDOWN, key, 1);
+  PostMessageA(focus ? focus : box, WM_KEYDOWN, code, 1);
+  PostMessageA(focus ? focus : box, WM_KEYUP, code, 0xC0000001);
 }
 
 }  // namespace
@@ -51,7 +63,11 @@ int main(int argc, char** argv) {
   InstallDialogWindows();
   SetIconPainter(PaintSystemIcon);
   if (argc >= 4) {
-    key_to_press = argv[2];
+    std::string keys = argv[2];
+    for (size_t start = 0, end; start <= keys.size(); start = end + 1) {
+      end = std::min(keys.find(',', start), keys.size());
+      keys_to_press.push_back(keys.substr(start, end - start));
+    }
     SetTimer(nullptr, 0, static_cast<UINT>(std::stoi(argv[3])), PressKey);
   }
 
