@@ -8,12 +8,14 @@
 #include "lang/data_module.h"
 #include "script/register.h"
 #include "ui/application.h"
+#include "ui/dialog_windows.h"
 #include "ui/timer.h"
 
 int main(int argc, char** argv) {
   using namespace xs;
   StartProgramProcess(argc, argv, "Setup");
   RunSettings().StartOffset = OwnPackageOffset();
+  if (!SilentRunRequested()) InstallDialogWindows();
   StartProgramRun("setup");
 
   Application().ShowMainForm = false;

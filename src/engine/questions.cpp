@@ -38,6 +38,12 @@ void LogQuestion(const std::string& caption, const std::string& text, int answer
   RunLog().Write((question ? "question: " : "message: ") + caption + ": " + text + " -> " + AnswerName(answer));
 }
 
+bool SilentRunRequested() {
+  TXParameters params;
+  params.ParseCommandLine(ProcessCommandLine());
+  return params.HasSwitch("/silent");
+}
+
 void StartProgramRun(const std::string& program) {
   TXParameters& params = Parameters();
   params.ParseCommandLine(ProcessCommandLine());

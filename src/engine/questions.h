@@ -19,6 +19,10 @@ std::string AnswerName(int result);
 // OK button is written as a message.
 void LogQuestion(const std::string& caption, const std::string& text, int answer, bool question = true);
 
+// Whether the process's command line asks for a run without windows
+// ("/silent"); the programs install the question windows only otherwise.
+bool SilentRunRequested();
+
 // Opens the run log that "/log:" names and writes its start line (the
 // program's name and version, and the arguments), then routes the
 // questions as RouteQuestions does, silently under "/silent".

@@ -27,6 +27,9 @@ enum : int { IconError = 32513, IconQuestion = 32514, IconWarning = 32515, IconI
 
 using TXMessageBoxFunc = std::function<int(const std::string& text, const std::string& caption, int icon,
                                            TXButtonFrame frame, int default_result)>;
+using TXMessageBoxCheckFunc =
+    std::function<int(const std::string& text, const std::string& caption, const std::string& check_text,
+                      bool& checked, TXButtonFrame frame, int enabling_result, int default_result, int icon)>;
 // Returns true with value changed when the user confirmed, false when the
 // user cancelled (value is then unspecified).
 using TXInputBoxFunc =
@@ -37,6 +40,13 @@ using TXInputBoxFunc =
 // its windows, the default answers default_result without showing anything.
 int ShowMessageBox(const std::string& text, const std::string& caption, int icon, TXButtonFrame frame,
                    int default_result);
+// ShowMessageBox with a check box under the text (check_text, or the
+// translated default when empty), preset with checked and written back.
+// When enabling_result is not -1, the button with that result is enabled
+// only while the box is checked. The default answers default_result and
+// leaves checked alone.
+int ShowMessageBoxCheck(const std::string& text, const std::string& caption, const std::string& check_text,
+                        bool& checked, TXButtonFrame frame, int enabling_result, int default_result, int icon);
 // Asks for one line of text, preset with value.
 bool InputBox(const std::string& caption, const std::string& prompt, std::string& value);
 
@@ -45,6 +55,7 @@ void SetMessageBoxFunc(TXMessageBoxFunc func);
 // The implementation in use (empty: the default), for a replacement that
 // adds to it rather than taking its place.
 TXMessageBoxFunc MessageBoxFuncInUse();
+void SetMessageBoxCheckFunc(TXMessageBoxCheckFunc func);
 void SetInputBoxFunc(TXInputBoxFunc func);
 
 }  // namespace xs

@@ -1,0 +1,12 @@
+// The windows that ask the user: once installed, ShowMessageBox,
+// ShowMessageBoxCheck and InputBox show real windows. Where the system has
+// no windows the questions keep answering as they do without them.
+#pragma once
+
+namespace xs {
+
+// Installs the windows as the implementations of the questions in
+// ui/message_box.h. A run that shows no window (a silent run) does not.
+void InstallDialogWindows();
+
+}  // namespace xs

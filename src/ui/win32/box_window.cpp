@@ -1,0 +1,176 @@
+#include "ui/win32/box_window.h"
+
+namespace xs {
+
+namespace {
+const char kClassName[] = "TXMessageForm";
+constexpr int kFirstButtonId = 100;
+
+bool RegisterBoxClass(WNDPROC proc) {
+  static const bool registered = [proc] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    return RegisterClassA(&wc) != 0;
+  }();
+  return registered;
+}
+
+// The program's other windows that take input now, for the run of a box.
+std::vector<HWND> EnabledThreadWindows() {
+  std::vector<HWND> windows;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND wnd, LPARAM list) -> BOOL {
+        if (IsWindowVisible(wnd) && IsWindowEnabled(wnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+}  // namespace
+
+TXBoxWindow::TXBoxWindow(TXButtonFrame kind, const TXGdiMeasurer& measurer)
+    : measurer_(measurer), frame_(kind, measurer.PixelsPerInch()) {
+  frame_.ApplyTexts(measurer);
+}
+
+TXBoxWindow::~TXBoxWindow() {
+  if (wnd_) DestroyWindow(wnd_);
+}
+
+bool TXBoxWindow::Create(const std::string& caption, int client_width, int client_height, int panel_top) {
+  if (!RegisterBoxClass(WndProc)) return false;
+  panel_top_ = panel_top;
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+  RECT rect{0, 0, client_width, client_height};
+  AdjustWindowRectEx(&rect, style, FALSE, ex_style);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  const RECT& area = measurer_.WorkArea();
+  const int left = area.left + (area.right - area.left - width) / 2;
+  const int top = area.top + (area.bottom - area.top - height) / 2;
+  wnd_ = CreateWindowExA(ex_style, kClassName, caption.c_str(), style, left, top, width, height, GetActiveWindow(),
+                         nullptr, GetModuleHandleA(nullptr), this);
+  return wnd_ != nullptr;
+}
+
+HWND TXBoxWindow::AddControl(const char* class_name, const std::string& text, DWORD style, const TXRect& rect,
+                             int id) {
+  HWND control = CreateWindowExA(0, class_name, text.c_str(), WS_CHILD | WS_VISIBLE | style, rect.Left, rect.Top,
+                                 rect.Width, rect.Height, wnd_, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
+                                 GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(measurer_.MessageFont()), FALSE);
+  return control;
+}
+
+void TXBoxWindow::AddButtons(const std::vector<TXRect>& rects, int default_button, const std::vector<int>& tab_order) {
+  default_button_ = default_button;
+  buttons_.assign(rects.size(), nullptr);
+  for (int index : tab_order) {
+    const DWORD style = WS_TABSTOP | (index == default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    buttons_[index] = AddControl("BUTTON", frame_.Buttons()[index].Text, style, rects[index], kFirstButtonId + index);
+  }
+  SyncButtons();
+}
+
+void TXBoxWindow::SyncButtons() {
+  for (size_t i = 0; i < buttons_.size(); ++i) {
+    ShowWindow(buttons_[i], frame_.Buttons()[i].Visible ? SW_SHOWNA : SW_HIDE);
+    EnableWindow(buttons_[i], frame_.Buttons()[i].Enabled);
+  }
+}
+
+void TXBoxWindow::Click(int index) {
+  if (index < 0 || index >= static_cast<int>(buttons_.size()) || !IsWindowEnabled(buttons_[index])) return;
+  const int result = frame_.ClickResult(index);
+  if (result != 0) result_ = result;
+}
+
+int TXBoxWindow::RunModal(HWND focus) {
+  HWND previous = GetActiveWindow();
+  std::vector<HWND> disabled = EnabledThreadWindows();
+  for (HWND wnd : disabled) EnableWindow(wnd, FALSE);
+
+  ShowWindow(wnd_, SW_SHOW);
+  SetForegroundWindow(wnd_);
+  if (!focus && !buttons_.empty()) focus = buttons_[default_button_ >= 0 ? default_button_ : 0];
+  if (focus) SetFocus(focus);
+
+  result_ = 0;
+  MSG msg;
+  while (result_ == 0) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: the box ends as if closed, and the loop
+      // that runs the program still gets its quit.
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      result_ = mrCancel;
+      break;
+    }
+    if (!IsDialogMessageA(wnd_, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+
+  // Enabled again before the box goes, so that the system activates one of
+  // them and not another program.
+  for (HWND wnd : disabled) EnableWindow(wnd, TRUE);
+  ShowWindow(wnd_, SW_HIDE);
+  if (previous && IsWindow(previous)) SetActiveWindow(previous);
+  return result_;
+}
+
+LRESULT CALLBACK TXBoxWindow::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<TXBoxWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TXBoxWindow*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+  if (!self || !self->wnd_) return DefWindowProcA(wnd, msg, wparam, lparam);
+  return self->Handle(msg, wparam, lparam);
+}
+
+LRESULT TXBoxWindow::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (frame_.HandleMessage(msg, wparam, lparam)) {
+    SyncButtons();
+    return 0;
+  }
+  switch (msg) {
+    case DM_GETDEFID:
+      return default_button_ < 0 ? 0 : MAKELRESULT(kFirstButtonId + default_button_, DC_HASDEFID);
+    case WM_COMMAND: {
+      const int id = LOWORD(wparam);
+      if (id == IDCANCEL) {
+        Click(frame_.CancelIndex());
+      } else if (id >= kFirstButtonId && id < kFirstButtonId + static_cast<int>(buttons_.size())) {
+        Click(id - kFirstButtonId);
+      } else if (HIWORD(wparam) == BN_CLICKED && lparam && OnControlClicked) {
+        OnControlClicked(id);
+      }
+      return 0;
+    }
+    case WM_CLOSE:
+      result_ = mrCancel;
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(wnd_, &paint);
+      RECT client;
+      GetClientRect(wnd_, &client);
+      RECT line{0, panel_top_, client.right, panel_top_ + 2};
+      DrawEdge(dc, &line, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_TOP);
+      if (OnPaint) OnPaint(dc);
+      EndPaint(wnd_, &paint);
+      return 0;
+    }
+    default:
+      return DefWindowProcA(wnd_, msg, wparam, lparam);
+  }
+}
+
+}  // namespace xs
