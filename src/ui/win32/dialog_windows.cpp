@@ -14,7 +14,7 @@ constexpr int kCheckId = 200;
 constexpr int kEditId = 201;
 constexpr int kEditLimit = 260;  // a file name
 
-TXIconPainter icon_painter = nullptr;
+TXIconPainter icon_painter = PaintWinDataIcon;
 
 // One implementation for both message boxes: checked is null without a
 // check box.

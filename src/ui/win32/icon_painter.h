@@ -13,4 +13,9 @@ using TXIconPainter = void (*)(HDC dc, int icon, const RECT& rect);
 
 void SetIconPainter(TXIconPainter painter);
 
+// The painter of the program's own icons (TXWinData), resampled to the
+// place's size when it is none of the sizes kept; the one in use unless
+// SetIconPainter chose another.
+void PaintWinDataIcon(HDC dc, int icon, const RECT& rect);
+
 }  // namespace xs
