@@ -166,13 +166,15 @@ int do_pick(Options* o) {
   activate(top);
   int is_combo = m.count == CB_GETCOUNT;
   send(list, is_combo ? CB_SETCURSEL : LB_SETCURSEL, (WPARAM)found, 0, &ok);
+  if (!ok) return kCannotAct;
+  /* A list box tells its parent of a pick only with LBS_NOTIFY. */
+  if (!is_combo && !(GetWindowLongW(list, GWL_STYLE) & LBS_NOTIFY)) return kDone;
   /* Sent without waiting for the answer, as the parent may open a modal
      window in its handler; it still comes before any posted input. */
   WORD notification = is_combo ? CBN_SELCHANGE : LBN_SELCHANGE;
-  if (!ok || !SendNotifyMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), notification),
-                                 (LPARAM)list))
-    return kCannotAct;
-  return kDone;
+  return SendNotifyMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), notification), (LPARAM)list)
+             ? kDone
+             : kCannotAct;
 }
 
 int do_check(Options* o) {

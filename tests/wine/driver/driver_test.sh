@@ -53,7 +53,7 @@ ends() {
 
 # --- Reading: the window, its controls and a combo box's entries ------------
 start main
-[[ "$out" =~ ^window${tab}hwnd=0x[0-9A-F]+${tab}pid=([0-9]+)${tab}class=XsDriveTarget${tab}visible=1${tab}enabled=1${tab}rect=100,100,480,340${tab}text=Driver\ Target$ ]] ||
+[[ "$out" =~ ^window${tab}hwnd=0x[0-9A-F]+${tab}pid=([0-9]+)${tab}class=XsDriveTarget${tab}visible=1${tab}enabled=1${tab}rect=100,100,480,380${tab}text=Driver\ Target$ ]] ||
   fail "wait: $out"
 pid=${BASH_REMATCH[1]:-0}
 window_line=$out
@@ -70,12 +70,18 @@ has_line "$(control 203 Button 1 1 0 0 90,82,310,104 '&Remember this choice')"
 has_line "$(control 101 Button 1 1 0 - 12,130,92,158 '&Yes')"
 has_line "$(control 104 Button 1 0 0 - 276,130,356,158 '&Later')"
 has_line "$(control 105 Button 0 1 0 - 12,170,92,198 Secret)"
-[ "$(grep -c '^control' <<<"$out")" = 10 ] || fail "texts: not 10 controls: $out"
+has_line "$(control 204 ListBox 1 1 0 - 188,170,356,230 '')"
+[ "$(grep -c '^control' <<<"$out")" = 11 ] || fail "texts: not 11 controls: $out"
 drive 0 items "${target_window[@]}" --index 1
 [ "$out" = "item${tab}index=0${tab}selected=1${tab}text=English
 item${tab}index=1${tab}selected=0${tab}text=Deutsch
 item${tab}index=2${tab}selected=0${tab}text=Français
 item${tab}index=3${tab}selected=0${tab}text=Русский" ] || fail "items: $out"
+
+drive 0 items "${target_window[@]}" --id 204
+[ "$out" = "item${tab}index=0${tab}selected=0${tab}text=Program files
+item${tab}index=1${tab}selected=0${tab}text=Help
+item${tab}index=2${tab}selected=0${tab}text=Samples" ] || fail "list box items: $out"
 
 # --- Acting: typing, picking, ticking, keys ---------------------------------
 drive 0 type "${target_window[@]}" --id 201 --value "draft"
@@ -85,6 +91,10 @@ drive 0 type "${target_window[@]}" --id 201 --value ' \ "x"' --append
 has_line "$(control 201 Edit 1 1 1 - 90,12,310,36 'héllo wörld \\ "x"')"
 drive 0 pick "${target_window[@]}" --id 202 --item Français
 logged "combo Français"
+drive 0 pick "${target_window[@]}" --index 2 --item Help
+logged "list Help"
+drive 0 items "${target_window[@]}" --id 204
+has_line "item${tab}index=1${tab}selected=1${tab}text=Help"
 drive 0 texts "${target_window[@]}"
 has_line "$(control 202 ComboBox 1 1 0 - 90,46,310,67 Français)"
 drive 0 check "${target_window[@]}" --button "Remember this choice"
@@ -95,10 +105,11 @@ logged "check 0"
 drive 0 check "${target_window[@]}" --text "&Remember this choice" --state 1
 [ "$(grep -c '^check' "$log")" = 3 ] || fail "check: not three clicks: $(cat "$log")"
 # Tab walks the tab order from the check box the clicks focused, past the
-# disabled and the hidden button, back to the edit box.
+# disabled button, to the list box, past the hidden button, back to the edit
+# box.
 drive 0 focus "${target_window[@]}"
 has_line "$(control 203 Button 1 1 1 1 90,82,310,104 '&Remember this choice')"
-for id in 101 102 103 201 202; do
+for id in 101 102 103 204 201 202; do
   drive 0 key "${target_window[@]}" --key tab
   [[ "$out" =~ ^control${tab}id=$id${tab}.*${tab}focus=1${tab} ]] || fail "tab: the focus is not on $id: $out"
 done

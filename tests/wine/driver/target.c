@@ -1,9 +1,9 @@
 /* The window the driver's test drives (driver_test.sh): an edit box, a combo
-   box, a check box and buttons in a window whose message loop hands input
+   box, a list box, a check box and buttons in a window whose message loop hands input
    to IsDialogMessage, as a dialog's does; one button opens a message box.
    target.exe LOG writes what the user did to LOG in UTF-8, one line per
    event, and the final state when the window ends:
-     combo TEXT | check 0|1 | click yes|no | ask yes|no|cancel | enter | esc
+     combo TEXT | list TEXT | check 0|1 | click yes|no | ask yes|no|cancel | enter | esc
      | close, then edit TEXT, checked 0|1, exit N
    The exit code tells how the window ended: 6 Yes, 7 No, 1 Enter (IDOK),
    2 Esc (IDCANCEL), 3 the close box. */
@@ -11,7 +11,8 @@
 #include <shellapi.h>
 #include <stdio.h>
 
-enum { kName = 201, kLanguage = 202, kRemember = 203, kYes = 101, kNo = 102, kAsk = 103, kLater = 104, kSecret = 105 };
+enum { kName = 201, kLanguage = 202, kRemember = 203, kYes = 101, kNo = 102, kAsk = 103, kLater = 104, kSecret = 105,
+       kParts = 204 };
 enum { kExitClose = 3 };
 
 static FILE* log_file;
@@ -61,6 +62,9 @@ static void create_controls(void) {
   add(L"Button", L"&No", BS_PUSHBUTTON | WS_TABSTOP, kNo, 100, 130, 80, 28);
   add(L"Button", L"&Ask...", BS_PUSHBUTTON | WS_TABSTOP, kAsk, 188, 130, 80, 28);
   add(L"Button", L"&Later", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, kLater, 276, 130, 80, 28);
+  HWND parts = add(L"ListBox", L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kParts, 188, 170, 168, 60);
+  static const wchar_t* names[] = {L"Program files", L"Help", L"Samples"};
+  for (int i = 0; i < 3; ++i) SendMessageW(parts, LB_ADDSTRING, 0, (LPARAM)names[i]);
   HWND secret = add(L"Button", L"Secret", BS_PUSHBUTTON, kSecret, 12, 170, 80, 28);
   ShowWindow(secret, SW_HIDE);
 }
@@ -73,6 +77,12 @@ static void on_command(int id, int notification, HWND control) {
     if (index >= 0 && SendMessageW(control, CB_GETLBTEXTLEN, (WPARAM)index, 0) < 256)
       SendMessageW(control, CB_GETLBTEXT, (WPARAM)index, (LPARAM)text);
     log_line(L"combo", text);
+  } else if (id == kParts && notification == LBN_SELCHANGE) {
+    LRESULT index = SendMessageW(control, LB_GETCURSEL, 0, 0);
+    text[0] = 0;
+    if (index >= 0 && SendMessageW(control, LB_GETTEXTLEN, (WPARAM)index, 0) < 256)
+      SendMessageW(control, LB_GETTEXT, (WPARAM)index, (LPARAM)text);
+    log_line(L"list", text);
   } else if (id == kRemember && notification == BN_CLICKED) {
     log_line(L"check", IsDlgButtonChecked(main_window, kRemember) ? L"1" : L"0");
   } else if (id == kYes) {
@@ -122,7 +132,7 @@ int main(void) {
   cls.lpszClassName = L"XsDriveTarget";
   RegisterClassW(&cls);
   main_window = CreateWindowExW(WS_EX_CONTROLPARENT, L"XsDriveTarget", L"Driver Target",
-                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 100, 100, 380, 240, NULL,
+                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 100, 100, 380, 280, NULL,
                                 NULL, cls.hInstance, NULL);
   if (!main_window) return 101;
   create_controls();

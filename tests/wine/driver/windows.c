@@ -11,7 +11,7 @@
 void put_utf8(FILE* out, const wchar_t* text) {
   for (const wchar_t* p = text; *p; ++p) {
     wchar_t c = *p;
-    if ((c == L'\\' || c == L'\t' || c == L'\n' || c == L'\r' || c < 0x20 || c == 0x7f)) {
+    if (c == L'\\' || c < 0x20 || c == 0x7f) {
       if (c == L'\\') fputs("\\\\", out);
       else if (c == L'\t') fputs("\\t", out);
       else if (c == L'\n') fputs("\\n", out);
@@ -260,8 +260,8 @@ int timed_out(DWORD start, double timeout) {
   return (double)(GetTickCount() - start) >= timeout * 1000.0;
 }
 
-/* Waits for the window and, when KIND is given with a control selector, for
-   its control to be there and usable. Returns kDone with *top (and
+/* Waits for the window and, with NEED_CONTROL, for its control of KIND that
+   the control selector names to be there and usable. Returns kDone with *top (and
    *control) set, or the exit code that tells why not. */
 int find_target(Options* o, ControlKind kind, int need_control, HWND* top, HWND* control) {
   if (need_control && !has_control_selector(o)) {
