@@ -54,7 +54,8 @@ static void create_controls(void) {
   add(L"Edit", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kName, 90, 12, 220, 24);
   add(L"Static", L"&Language:", 0, -1, 12, 50, 70, 20);
   HWND combo = add(L"ComboBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kLanguage, 90, 46, 220, 150);
-  static const wchar_t* languages[] = {L"English", L"Deutsch", L"Fran\u00e7ais", L"\u0420\u0443\u0441\u0441\u043a\u0438\u0439"};
+  static const wchar_t* languages[] = {L"English", L"Deutsch", L"Fran\u00e7ais",
+                                       L"\u0420\u0443\u0441\u0441\u043a\u0438\u0439"};
   for (int i = 0; i < 4; ++i) SendMessageW(combo, CB_ADDSTRING, 0, (LPARAM)languages[i]);
   SendMessageW(combo, CB_SETCURSEL, 0, 0);
   add(L"Button", L"&Remember this choice", BS_AUTOCHECKBOX | WS_TABSTOP, kRemember, 90, 82, 220, 22);
@@ -62,27 +63,29 @@ static void create_controls(void) {
   add(L"Button", L"&No", BS_PUSHBUTTON | WS_TABSTOP, kNo, 100, 130, 80, 28);
   add(L"Button", L"&Ask...", BS_PUSHBUTTON | WS_TABSTOP, kAsk, 188, 130, 80, 28);
   add(L"Button", L"&Later", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, kLater, 276, 130, 80, 28);
-  HWND parts = add(L"ListBox", L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kParts, 188, 170, 168, 60);
+  HWND parts = add(L"ListBox", L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kParts,
+                   188, 170, 168, 60);
   static const wchar_t* names[] = {L"Program files", L"Help", L"Samples"};
   for (int i = 0; i < 3; ++i) SendMessageW(parts, LB_ADDSTRING, 0, (LPARAM)names[i]);
   HWND secret = add(L"Button", L"Secret", BS_PUSHBUTTON, kSecret, 12, 170, 80, 28);
   ShowWindow(secret, SW_HIDE);
 }
 
+/* Logs the entry of a combo box or list box that the user picked, through
+   the box's messages for the current entry, its length and its text. */
+static void log_pick(const wchar_t* what, HWND box, UINT current, UINT length, UINT get) {
+  wchar_t text[256] = L"";
+  LRESULT index = SendMessageW(box, current, 0, 0);
+  if (index >= 0 && SendMessageW(box, length, (WPARAM)index, 0) < 256)
+    SendMessageW(box, get, (WPARAM)index, (LPARAM)text);
+  log_line(what, text);
+}
+
 static void on_command(int id, int notification, HWND control) {
-  wchar_t text[256];
   if (id == kLanguage && notification == CBN_SELCHANGE) {
-    LRESULT index = SendMessageW(control, CB_GETCURSEL, 0, 0);
-    text[0] = 0;
-    if (index >= 0 && SendMessageW(control, CB_GETLBTEXTLEN, (WPARAM)index, 0) < 256)
-      SendMessageW(control, CB_GETLBTEXT, (WPARAM)index, (LPARAM)text);
-    log_line(L"combo", text);
+    log_pick(L"combo", control, CB_GETCURSEL, CB_GETLBTEXTLEN, CB_GETLBTEXT);
   } else if (id == kParts && notification == LBN_SELCHANGE) {
-    LRESULT index = SendMessageW(control, LB_GETCURSEL, 0, 0);
-    text[0] = 0;
-    if (index >= 0 && SendMessageW(control, LB_GETTEXTLEN, (WPARAM)index, 0) < 256)
-      SendMessageW(control, LB_GETTEXT, (WPARAM)index, (LPARAM)text);
-    log_line(L"list", text);
+    log_pick(L"list", control, LB_GETCURSEL, LB_GETTEXTLEN, LB_GETTEXT);
   } else if (id == kRemember && notification == BN_CLICKED) {
     log_line(L"check", IsDlgButtonChecked(main_window, kRemember) ? L"1" : L"0");
   } else if (id == kYes) {
