@@ -31,6 +31,13 @@ case "$cmd" in
     export DISPLAY=":$(tr -d '\n' <"$dir/display.num")"
     echo "$DISPLAY" >"$dir/display"
     timeout 180 /usr/lib/wine/wine64 wineboot -i >"$dir/wineboot.log" 2>&1 || { echo "wineboot failed" >&2; cat "$dir/wineboot.log" >&2; exit 1; }
+    # No window manager runs on the X server: Wine draws the title bars
+    # and frames itself, so that screenshots show windows as users see them,
+    # with the fonts of Debian's fonts-wine (Tahoma for dialogs, Marlett for
+    # the caption buttons), which this Wine looks for in the prefix only.
+    [ -d /usr/share/wine/fonts ] && cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    timeout 60 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1 ||
+      { echo "cannot set up the X11 driver" >&2; cat "$dir/wineboot.log" >&2; exit 1; }
     timeout 60 wineserver -w
     if ! probe=$(/usr/lib/wine/wine --version 2>&1); then
       echo "this machine cannot run 32-bit Windows programs: /usr/lib/wine/wine: ${probe##*: }" >"$dir/no-wine32"
