@@ -19,15 +19,8 @@
 #include "ui/application.h"
 #include "ui/dialog_windows.h"
 #include "ui/message_box.h"
-#include "ui/win32/icon_painter.h"
 
 namespace {
-
-// Stands in for the program's own images: the system's icons.
-void PaintSystemIcon(HDC dc, int icon, const RECT& rect) {
-  HICON image = LoadIconA(nullptr, MAKEINTRESOURCEA(icon));
-  if (image) DrawIconEx(dc, rect.left, rect.top, image, rect.right - rect.left, rect.bottom - rect.top, 0, nullptr, DI_NORMAL);
-}
 
 // The keys still to press, first first.
 std::vector<std::string> keys_to_press;
@@ -61,7 +54,6 @@ int main(int argc, char** argv) {
   auto* data = new TData(&Application());
   StartLanguages(*data);
   InstallDialogWindows();
-  SetIconPainter(PaintSystemIcon);
   if (argc >= 4) {
     std::string keys = argv[2];
     for (size_t start = 0, end; start <= keys.size(); start = end + 1) {

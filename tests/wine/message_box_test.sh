@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# The message boxes as a user meets them, driven from outside by xs-drive:
+#   - the gallery's boxes: Yes/No gives 6 and 7, Esc 7, closing 2; Resume /
+#     Exit Setup ignores Esc and gives 2 when closed; an empty caption shows
+#     the application's title; the check box enables OK; the input box
+#     returns what was typed;
+#   - uninst.exe asks before it removes anything: Esc keeps the program, Yes
+#     removes it and a last box says so.
+# Screenshots of the boxes go to WORK_DIR/*.png.
+# Usage: message_box_test.sh WORK_DIR WINE_DIR XS_DRIVE GALLERY STUBS_DIR XSETUP_BUILD EXAMPLE_DIR
+set -u
+work=$1 wine_dir=$2 drive=$3 gallery=$4 stubs=$5 builder=$6 example=$7
+here=$(cd "$(dirname "$0")" && pwd)
+run() { "$here/wine-run.sh" "$wine_dir" "$@"; }
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+rm -rf "$work" && mkdir -p "$work"
+tab=$'\t'
+shot() { "$here/screenshot.sh" "$(cat "$wine_dir/display")" "$work/$1.png" || fail "no screenshot $1"; }
+
+# drive CODE ACTION ARGS...: runs the driver, checks its exit code; its
+# output is in $out.
+drive() {
+  local want=$1 rc
+  shift
+  out=$(run "$drive" "$@" 2>>"$work/driver-messages.txt")
+  rc=$?
+  [ "$rc" = "$want" ] || fail "xs-drive $*: exit code $rc, not $want: $out"
+}
+# button TEXT ENABLED: the last texts hold a visible button TEXT, enabled or not.
+button() {
+  grep -qE "^control${tab}id=[0-9]+${tab}class=Button${tab}visible=1${tab}enabled=$2${tab}.*${tab}text=$1\$" <<<"$out" ||
+    fail "no button '$1' with enabled=$2 in: $out"
+}
+# show BOX: starts the gallery with box BOX; its output goes to $work/box.out.
+show() {
+  run "$gallery" "$1" >"$work/box.out" 2>&1 &
+  box_pid=$!
+}
+# ends CODE: the gallery ends with CODE.
+ends() {
+  wait "$box_pid"
+  local rc=$?
+  [ "$rc" = "$1" ] || fail "the box ended with $rc, not $1: $(cat "$work/box.out")"
+}
+box=(--class TXMessageForm)
+
+# --- Yes / No ----------------------------------------------------------------
+show 2
+drive 0 texts "${box[@]}" --caption "Hello Setup" --timeout 20
+button Yes 1
+button No 1
+grep -q "text=The folder C:" <<<"$out" || fail "Yes/No: no message text in: $out"
+shot yes-no
+drive 0 click "${box[@]}" --button Yes
+ends 6
+for way in "key --key esc|7" "close|2"; do
+  show 2
+  drive 0 wait "${box[@]}" --caption "Hello Setup" --timeout 20
+  drive 0 ${way%%|*} "${box[@]}"
+  ends "${way#*|}"
+done
+
+# --- Resume / Exit Setup: no cancel button ------------------------------------
+show 4
+drive 0 wait "${box[@]}" --timeout 20
+drive 0 key "${box[@]}" --key esc
+sleep 1
+drive 0 wait "${box[@]}" --timeout 0   # still there
+drive 0 close "${box[@]}"
+ends 2
+
+# --- An empty caption: the application's title ("Setup" in the gallery) -----
+show 0
+drive 0 wait "${box[@]}" --caption Setup --timeout 20
+drive 0 key "${box[@]}" --key enter
+ends 1
+
+# --- The check box enables OK --------------------------------------------------
+show 6
+drive 0 texts "${box[@]}" --caption Licence --timeout 20
+button OK 0
+drive 0 check "${box[@]}" --text "Do not show this message again" --state 1
+drive 0 texts "${box[@]}"
+button OK 1
+shot check
+drive 0 click "${box[@]}" --button OK
+ends 1
+grep -q "checked: 1" "$work/box.out" || fail "check box: not read back: $(cat "$work/box.out")"
+
+# --- The input box --------------------------------------------------------------
+show 8
+drive 0 type "${box[@]}" --caption "Rename file" --index 1 --value "notes-old.txt" --timeout 20
+shot input
+drive 0 key "${box[@]}" --key enter
+ends 1
+grep -q "name: notes-old.txt" "$work/box.out" || fail "input box: $(cat "$work/box.out")"
+
+# --- uninst.exe asks first ------------------------------------------------------
+run "$builder" setup "$example/hello.xss" -o "$work/hello-setup.exe" --stubs "$stubs" >"$work/build.out" 2>&1 ||
+  fail "build: $(cat "$work/build.out")"
+run "$work/hello-setup.exe" /silent >/dev/null 2>&1 || fail "the example did not install"
+command=$(run reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\HelloNotes' /v UninstallString 2>/dev/null |
+  tr -d '\r' | sed -n 's/^ *UninstallString *REG_SZ *//p')
+exe=$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")
+log=$(sed -n 's/.*\/file:"\([^"]*\)".*/\1/p' <<<"$command")
+folder=$(run winepath -u "${exe%\\*}" 2>/dev/null | tr -d '\r')
+[ -n "$exe" ] && [ -d "$folder" ] || fail "no installation to remove: $command"
+
+run "$exe" "/file:$log" >/dev/null 2>&1 &
+uninst_pid=$!
+drive 0 texts "${box[@]}" --caption "Hello Notes" --timeout 20
+button Yes 1
+button No 1
+shot uninstall-question
+drive 0 key "${box[@]}" --key esc
+wait "$uninst_pid"; code=$?
+[ "$code" = 1 ] || fail "uninst.exe answered No: exit code $code, not 1"
+[ -f "$folder/hello.exe" ] || fail "uninst.exe answered No, and the program is gone"
+
+run "$exe" "/file:$log" >/dev/null 2>&1 &
+uninst_pid=$!
+drive 0 click "${box[@]}" --caption "Hello Notes" --button Yes --timeout 20
+wait "$uninst_pid"; code=$?
+[ "$code" = 0 ] || fail "uninst.exe answered Yes: exit code $code, not 0 (the copy started)"
+# The copy does the work and says so.
+drive 0 texts "${box[@]}" --caption "Hello Notes" --timeout 60
+button OK 1
+shot uninstall-done
+drive 0 key "${box[@]}" --key enter
+drive 0 gone "${box[@]}" --timeout 20
+for _ in $(seq 60); do [ -d "$folder" ] || break; sleep 0.5; done
+[ ! -d "$folder" ] || fail "the program's folder stayed: $(ls -R "$folder")"
+
+[ "$failures" -eq 0 ] && echo "all message box checks passed"
+[ "$failures" -eq 0 ]
