@@ -18,15 +18,7 @@ rm -rf "$work" && mkdir -p "$work"
 tab=$'\t'
 shot() { "$here/screenshot.sh" "$(cat "$wine_dir/display")" "$work/$1.png" || fail "no screenshot $1"; }
 
-# drive CODE ACTION ARGS...: runs the driver, checks its exit code; its
-# output is in $out.
-drive() {
-  local want=$1 rc
-  shift
-  out=$(run "$drive" "$@" 2>>"$work/driver-messages.txt")
-  rc=$?
-  [ "$rc" = "$want" ] || fail "xs-drive $*: exit code $rc, not $want: $out"
-}
+. "$here/driver/drive.sh"
 # button TEXT ENABLED: the last texts hold a visible button TEXT, enabled or not.
 button() {
   grep -qE "^control${tab}id=[0-9]+${tab}class=Button${tab}visible=1${tab}enabled=$2${tab}.*${tab}text=$1\$" <<<"$out" ||

@@ -18,15 +18,7 @@ target_window=(--class XsDriveTarget --caption "Driver Target")
 question=(--class "#32770" --caption Question)
 tab=$'\t'
 
-# drive CODE ACTION ARGS...: runs the driver and checks its exit code; what
-# it printed is in $out.
-drive() {
-  local want=$1 rc
-  shift
-  out=$(run "$drive" "$@" 2>>"$work/driver-messages.txt")
-  rc=$?
-  [ "$rc" = "$want" ] || fail "xs-drive $*: exit code $rc, not $want: $out"
-}
+. "$wine_scripts/driver/drive.sh"
 # has_line LINE: the driver's last output holds LINE exactly.
 has_line() { grep -qxF -- "$1" <<<"$out" || fail "no line '$1' in: $out"; }
 
