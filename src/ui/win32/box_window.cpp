@@ -19,16 +19,17 @@ bool RegisterBoxClass(WNDPROC proc) {
   return registered;
 }
 
+// A plain function: the 32-bit system calls it as stdcall, which a lambda
+// does not convert to.
+BOOL CALLBACK AddIfEnabled(HWND wnd, LPARAM list) {
+  if (IsWindowVisible(wnd) && IsWindowEnabled(wnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
+  return TRUE;
+}
+
 // The program's other windows that take input now, for the run of a box.
 std::vector<HWND> EnabledThreadWindows() {
   std::vector<HWND> windows;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM list) -> BOOL {
-        if (IsWindowVisible(wnd) && IsWindowEnabled(wnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  EnumThreadWindows(GetCurrentThreadId(), AddIfEnabled, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 }  // namespace
