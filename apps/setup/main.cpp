@@ -3,6 +3,7 @@
 // otherwise the failing step's error code).
 #include "base/settings.h"
 #include "core/install_engine.h"
+#include "core/lg_dialog_slots.h"
 #include "core/startup.h"
 #include "engine/questions.h"
 #include "lang/data_module.h"
@@ -15,12 +16,19 @@ int main(int argc, char** argv) {
   using namespace xs;
   StartProgramProcess(argc, argv, "Setup");
   RunSettings().StartOffset = OwnPackageOffset();
-  if (!SilentRunRequested()) InstallDialogWindows();
+  const bool windows = !SilentRunRequested();
+  if (windows) InstallDialogWindows();
   StartProgramRun("setup");
 
   Application().ShowMainForm = false;
   auto* engine = new TXInstallEngine(&Application());
   engine->optStandalone = true;
+  TXLgDialogSlot lg_dialog(LgDialogFormClass(TXLgDialogKind::InstallLg));
+  TXDemoDialogSlot start_dialog(LgDialogFormClass(TXLgDialogKind::StartInstallDemo));
+  if (windows && LgDialogFormClass(TXLgDialogKind::InstallLg)) {
+    engine->LgDialog = &lg_dialog;
+    engine->StartDialog = &start_dialog;
+  }
   auto* data = new TData(&Application());
   StartLanguages(*data);
   StartTimer(50, [engine](TObject* sender) { engine->StartRun(sender); });

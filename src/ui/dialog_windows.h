@@ -3,10 +3,16 @@
 // no windows the questions keep answering as they do without them.
 #pragma once
 
+#include "ui/lg_dialogs.h"
+
 namespace xs {
 
 // Installs the windows as the implementations of the questions in
 // ui/message_box.h. A run that shows no window (a silent run) does not.
 void InstallDialogWindows();
+
+// The form of the language dialog or of the start dialog; empty where the
+// system has no windows (the dialog then has no form to show).
+TXFormClass LgDialogFormClass(TXLgDialogKind kind);
 
 }  // namespace xs

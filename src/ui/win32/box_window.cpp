@@ -5,6 +5,8 @@ namespace xs {
 namespace {
 const char kClassName[] = "TXMessageForm";
 constexpr int kFirstButtonId = 100;
+constexpr DWORD kBoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kBoxExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 
 bool RegisterBoxClass(WNDPROC proc) {
   static const bool registered = [proc] {
@@ -46,17 +48,29 @@ TXBoxWindow::~TXBoxWindow() {
 bool TXBoxWindow::Create(const std::string& caption, int client_width, int client_height, int panel_top) {
   if (!RegisterBoxClass(WndProc)) return false;
   panel_top_ = panel_top;
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+  const RECT place = CentredRect(client_width, client_height);
+  wnd_ = CreateWindowExA(kBoxExStyle, kClassName, caption.c_str(), kBoxStyle, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top, GetActiveWindow(), nullptr,
+                         GetModuleHandleA(nullptr), this);
+  return wnd_ != nullptr;
+}
+
+RECT TXBoxWindow::CentredRect(int client_width, int client_height) const {
   RECT rect{0, 0, client_width, client_height};
-  AdjustWindowRectEx(&rect, style, FALSE, ex_style);
+  AdjustWindowRectEx(&rect, kBoxStyle, FALSE, kBoxExStyle);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   const RECT& area = measurer_.WorkArea();
   const int left = area.left + (area.right - area.left - width) / 2;
   const int top = area.top + (area.bottom - area.top - height) / 2;
-  wnd_ = CreateWindowExA(ex_style, kClassName, caption.c_str(), style, left, top, width, height, GetActiveWindow(),
-                         nullptr, GetModuleHandleA(nullptr), this);
-  return wnd_ != nullptr;
+  return {left, top, left + width, top + height};
+}
+
+void TXBoxWindow::Resize(int client_width, int client_height, int panel_top) {
+  panel_top_ = panel_top;
+  const RECT place = CentredRect(client_width, client_height);
+  SetWindowPos(wnd_, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(wnd_, nullptr, TRUE);
 }
 
 HWND TXBoxWindow::AddControl(const char* class_name, const std::string& text, DWORD style, const TXRect& rect,
@@ -145,6 +159,7 @@ LRESULT TXBoxWindow::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
     case DM_GETDEFID:
       return default_button_ < 0 ? 0 : MAKELRESULT(kFirstButtonId + default_button_, DC_HASDEFID);
     case WM_COMMAND: {
+      if (OnCommand && OnCommand(wparam, lparam)) return 0;
       const int id = LOWORD(wparam);
       if (id == IDCANCEL) {
         Click(frame_.CancelIndex());

@@ -41,16 +41,25 @@ class TXBoxWindow {
   // Shows the window and runs it with the keyboard focus on focus (none:
   // the first button in tab order); returns the result.
   int RunModal(HWND focus);
+  // Ends the run with result (not 0).
+  void EndModal(int result) { result_ = result; }
+  // Gives the window this client size, centred again, with the panel's
+  // line at panel_top.
+  void Resize(int client_width, int client_height, int panel_top);
 
   // Paints what the controls do not (the icon); called from WM_PAINT.
   std::function<void(HDC dc)> OnPaint;
   // A control that is not a frame button was clicked.
   std::function<void(int id)> OnControlClicked;
+  // Sees every WM_COMMAND first (Esc comes as IDCANCEL); true when it
+  // handled the command, which the box then leaves alone.
+  std::function<bool(WPARAM wparam, LPARAM lparam)> OnCommand;
 
  private:
   static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
   void Click(int index);
+  RECT CentredRect(int client_width, int client_height) const;
 
   const TXGdiMeasurer& measurer_;
   TXCommandFrame frame_;

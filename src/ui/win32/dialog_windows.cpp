@@ -6,6 +6,7 @@
 #include "ui/message_box_layout.h"
 #include "ui/win32/box_window.h"
 #include "ui/win32/icon_painter.h"
+#include "ui/win32/lg_dialog_window.h"
 
 namespace xs {
 
@@ -93,6 +94,12 @@ void InstallDialogWindows() {
                                     icon);
       });
   SetInputBoxFunc(ShowInputBoxWindow);
+}
+
+TXFormClass LgDialogFormClass(TXLgDialogKind kind) {
+  return [kind](TComponent* owner) -> TXWinForm* {
+    return new TXLgDialogWindow(owner, kind, std::make_unique<TXGdiMeasurer>());
+  };
 }
 
 }  // namespace xs
