@@ -6,6 +6,7 @@
 #include "ui/message_box_layout.h"
 #include "ui/win32/box_window.h"
 #include "ui/win32/icon_painter.h"
+#include "ui/win32/progress_window.h"
 
 namespace xs {
 
@@ -93,6 +94,7 @@ void InstallDialogWindows() {
                                     icon);
       });
   SetInputBoxFunc(ShowInputBoxWindow);
+  SetProgressWindowFunc(NewProgressWindow);
 }
 
 }  // namespace xs
