@@ -103,6 +103,7 @@ namespace xs {
   X(kLgUninstallQuestion, "ymuninstallq")      /* %s: the title */              \
   X(kLgUninstallDone, "ymuninstdone")          /* %s: the title */              \
   X(kLgUninstallIncomplete, "ymuninstpart")    /* %s: the title */              \
+  X(kLgUninstallMore, "ymuninstmore")          /* %d: the parts not listed */   \
   /* Words and filters. */                                                      \
   X(kLgRequiredWord, "ywrequiredap")           /* "(required)" after an app */  \
   X(kLgUndoLogFilter, "yfundologfil")          /* + " (*.xui)|*.xui" */

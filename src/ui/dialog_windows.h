@@ -1,6 +1,7 @@
 // The windows that ask the user: once installed, ShowMessageBox,
-// ShowMessageBoxCheck and InputBox show real windows. Where the system has
-// no windows the questions keep answering as they do without them.
+// ShowMessageBoxCheck, InputBox and ShowProgressWindow show real windows.
+// Where the system has no windows the questions keep answering as they do
+// without them, and no progress window shows.
 #pragma once
 
 #include "ui/lg_dialogs.h"

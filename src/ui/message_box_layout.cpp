@@ -25,10 +25,6 @@ int PanelHeight(const TXCommandFrame& frame) {
   return frame.Height() + kBevel;
 }
 
-int CaptionMinimum(const std::string& caption, const TXTextMeasurer& measurer) {
-  return measurer.CaptionWidth(caption) + 2 * measurer.TitleButtonWidth();
-}
-
 // The panel and the frame along the bottom of the client area.
 void PlaceFrame(const TXCommandFrame& frame, int default_result, TXMessageBoxLayout& layout) {
   const int panel_height = PanelHeight(frame);
@@ -43,6 +39,10 @@ void PlaceFrame(const TXCommandFrame& frame, int default_result, TXMessageBoxLay
   layout.TabOrder = frame.TabOrder(layout.DefaultButton);
 }
 }  // namespace
+
+int CaptionMinimum(const std::string& caption, const TXTextMeasurer& measurer) {
+  return measurer.CaptionWidth(caption) + 2 * measurer.TitleButtonWidth();
+}
 
 std::string MessageBoxCaption(const std::string& caption) { return caption.empty() ? Application().Title : caption; }
 

@@ -39,6 +39,9 @@ struct TXMessageBoxLayout {
   std::vector<int> TabOrder;
 };
 
+// The least client width that shows caption whole beside the title bar's
+// buttons.
+int CaptionMinimum(const std::string& caption, const TXTextMeasurer& measurer);
 // The caption a message box shows: the given one, else the application's title.
 std::string MessageBoxCaption(const std::string& caption);
 // The text a check box shows: the given one, else the translated default.

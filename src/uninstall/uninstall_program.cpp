@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <thread>
 #include <optional>
+#include <vector>
 
 #include "base/error.h"
 #include "base/format.h"
@@ -27,8 +29,10 @@
 #include "script/undo_records.h"
 #include "script/item_factory.h"
 #include "ui/message_box.h"
+#include "ui/progress_window.h"
 #include "uninstall/uninstall_engine.h"
 #include "uninstall/uninstall_filer.h"
+#include "uninstall/uninstall_result.h"
 
 namespace xs {
 
@@ -63,10 +67,17 @@ bool UserConfirms(const TXUndo& log) {
                         TXButtonFrame::TXCmdYesNo, mrYes) == mrYes;
 }
 
-void ReportResult(const TXUndo& log, bool complete) {
-  const std::string title = AppTitle(log);
-  ShowMessageBox(FormatTemplate(ActiveLg().Translate(complete ? kLgUninstallDone : kLgUninstallIncomplete), {title}),
-                 title, complete ? IconInformation : IconWarning, TXButtonFrame::TXCmdOK, mrOK);
+// The display texts of the records that remain, in the order they were
+// reversed in: a folder's files before the folder.
+std::vector<std::string> RemainingTexts(const TXUndo& log) {
+  std::vector<std::string> texts;
+  for (int i = log.Items.Count() - 1; i >= 0; --i) texts.push_back(log.Items.GetItem(i)->GetDisplayText());
+  return texts;
+}
+
+void ReportResult(const std::string& title, const std::vector<std::string>& remaining) {
+  ShowMessageBox(UninstallResultText(title, remaining), title, remaining.empty() ? IconInformation : IconWarning,
+                 TXButtonFrame::TXCmdOK, mrOK);
 }
 
 // Copies this program into a new temporary folder and starts the copy.
@@ -172,6 +183,12 @@ int RunUninstallProgram() {
     }
     TXUndo parents;
     CopyEmptyParentRecords(engine.UndoLog, parents);
+    const std::string title = AppTitle(engine.UndoLog);
+    std::unique_ptr<TXProgressView> progress = silent ? nullptr : ShowProgressWindow(title);
+    if (progress)
+      engine.OnProgress = [&progress](TObject*, TXUISection, int position, const std::string& text) {
+        progress->Update(position, text);
+      };
     engine.Uninstall(true);
     // The system may hold the original's file a moment after it ended, and
     // its folder stays until the file is really gone: what failed gets a few
@@ -184,9 +201,12 @@ int RunUninstallProgram() {
       }
       ReverseUndoRecords(parents);
     }
-    const bool complete = engine.UndoLog.Items.Count() == 0;
+    engine.OnProgress = nullptr;
+    progress.reset();
+    const std::vector<std::string> remaining = RemainingTexts(engine.UndoLog);
+    const bool complete = remaining.empty();
     code = complete ? kExitUninstalled : WriteBack(engine.UndoLog, RunSettings().PackageFileName);
-    if (!silent) ReportResult(engine.UndoLog, complete);
+    if (!silent) ReportResult(title, remaining);
     return complete;
   };
   engine.Execute();

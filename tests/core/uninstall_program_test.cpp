@@ -8,6 +8,7 @@
 #include <unistd.h>
 #endif
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "script/file_items_fixture.h"
 #include "script/item_factory.h"
 #include "script/undo.h"
+#include "ui/progress_window.h"
 #include "uninstall/uninstall_filer.h"
 
 namespace xs {
@@ -117,10 +119,40 @@ TEST_F(UninstallProgramTest, WhatCannotGoNowGoesAtTheNextRestartFileBeforeFolder
   RemoveProgramCopy(copy);
 }
 
-// The program's runs in this process, on command lines set for them.
+// What a progress window was shown: its caption, each update, and how many
+// messages had been shown when it closed.
+struct TShownProgress {
+  std::string caption;
+  std::vector<std::pair<int, std::string>> updates;
+  int messages_when_closed = -1;
+};
+
+// The program's runs in this process, on command lines set for them, with
+// their progress windows recorded.
 class UninstallRunTest : public UninstallProgramTest {
  protected:
+  class RecordedProgress : public TXProgressView {
+   public:
+    RecordedProgress(TShownProgress& shown, const std::vector<TShownMessage>& messages)
+        : shown_(shown), messages_(messages) {}
+    ~RecordedProgress() override { shown_.messages_when_closed = static_cast<int>(messages_.size()); }
+    void Update(int position, const std::string& text) override { shown_.updates.emplace_back(position, text); }
+
+   private:
+    TShownProgress& shown_;
+    const std::vector<TShownMessage>& messages_;
+  };
+
+  void SetUp() override {
+    UninstallProgramTest::SetUp();
+    SetProgressWindowFunc([this](const std::string& caption) {
+      progress_.push_back(std::make_unique<TShownProgress>());
+      progress_.back()->caption = caption;
+      return std::make_unique<RecordedProgress>(*progress_.back(), shown_);
+    });
+  }
   void TearDown() override {
+    SetProgressWindowFunc(nullptr);
     SetProcessArguments(0, nullptr);
     UninstallProgramTest::TearDown();
   }
@@ -152,6 +184,7 @@ class UninstallRunTest : public UninstallProgramTest {
   // Started as the copy; no process has that id.
   const std::string as_copy_ = std::string(kWaitSwitch) + "2147483646";
   std::string log_;  // set by WriteLog
+  std::vector<std::unique_ptr<TShownProgress>> progress_;
 };
 
 TEST_F(UninstallRunTest, TheOriginalChangesNothingWithoutALogOrAgreement) {
@@ -179,6 +212,7 @@ TEST_F(UninstallRunTest, TheOriginalChangesNothingWithoutALogOrAgreement) {
     EXPECT_TRUE(FileExists(Scratch("App") + kPathDelim + "tool.exe"));
     EXPECT_TRUE(TempFilesIn(TempFolder()).empty()) << "no copy was made";
   }
+  EXPECT_TRUE(progress_.empty()) << "the original only asks";
 }
 
 TEST_F(UninstallRunTest, TheCopyUninstallsAndReportsUnlessSilent) {
@@ -186,6 +220,7 @@ TEST_F(UninstallRunTest, TheCopyUninstallsAndReportsUnlessSilent) {
     SCOPED_TRACE(silent);
     WriteLog();
     shown_.clear();
+    progress_.clear();
     if (!silent) AnswerMessages({mrOK});
     std::vector<std::string> args = {as_copy_, "/file:" + log_};
     if (silent) args.push_back("/silent");
@@ -197,6 +232,21 @@ TEST_F(UninstallRunTest, TheCopyUninstallsAndReportsUnlessSilent) {
       EXPECT_EQ(shown_[0].text, "Tool was removed from this computer.");
       EXPECT_EQ(shown_[0].icon, IconInformation);
     }
+    // The walk shows each record as it is reversed, last first, up to the
+    // whole; the window is gone before the result shows.
+    ASSERT_EQ(progress_.size(), silent ? 0u : 1u);
+    if (silent) continue;
+    const TShownProgress& window = *progress_[0];
+    EXPECT_EQ(window.caption, "Tool");
+    std::vector<std::string> texts;
+    for (const auto& [position, text] : window.updates)
+      if (!text.empty()) texts.push_back(text);
+    EXPECT_EQ(texts, (std::vector<std::string>{log_, Scratch("App") + kPathDelim + "tool.exe", Scratch("App")}));
+    ASSERT_FALSE(window.updates.empty());
+    EXPECT_EQ(window.updates.back().first, 100);
+    for (size_t i = 1; i < window.updates.size(); ++i)
+      EXPECT_GE(window.updates[i].first, window.updates[i - 1].first) << i;
+    EXPECT_EQ(window.messages_when_closed, 0);
   }
 }
 
@@ -207,6 +257,8 @@ TEST_F(UninstallRunTest, RecordsThatRemainGoBackIntoTheLogWhichStillDeletesItsel
   EXPECT_EQ(Run({as_copy_, "/file:" + log_}), kExitIncomplete);
   ASSERT_EQ(shown_.size(), 1u);
   EXPECT_EQ(shown_[0].icon, IconWarning);
+  // It names what stayed, not the log that deletes itself at the next run.
+  EXPECT_TRUE(shown_[0].text.ends_with("run again.\r\n\r\n" + Scratch("App"))) << shown_[0].text;
 
   TXUndo left;
   ASSERT_TRUE(LoadFileWith(log_, FilerClass<TXInstallFiler>, &left, false, nullptr));

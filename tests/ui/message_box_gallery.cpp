@@ -2,7 +2,9 @@
 // outside:  message_box_gallery BOX [KEY DELAY_MS]
 //   BOX 0..5  a message box with each button frame, in the order of
 //             TXButtonFrame; 6 a check box that enables OK; 7 a long text
-//             that wraps; 8 the input box; 9 the rename question
+//             that wraps; 8 the input box; 9 the rename question; 10
+//             Resume / Exit Setup in the language of the plain words file
+//             named by XS_WORDS_FILE, whose button texts may be long
 //   KEYS      the program itself presses these keys, one every DELAY_MS,
 //             on the control that has the focus: "esc", "enter", "tab",
 //             "space", or "close" the window; comma-separated
@@ -11,11 +13,17 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "base/stream.h"
 #include "lang/data_module.h"
 #include "lang/keys.h"
+#include "lang/language.h"
+#include "lang/words_text.h"
 #include "ui/application.h"
 #include "ui/dialog_windows.h"
 #include "ui/message_box.h"
@@ -43,6 +51,16 @@ void CALLBACK PressKey(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND focus = GetFocus();
   PostMessageA(focus ? focus : box, WM_KEYDOWN, code, 1);
   PostMessageA(focus ? focus : box, WM_KEYUP, code, 0xC0000001);
+}
+
+// Makes the plain words file named the active language.
+void LoadWordsFile(const char* name) {
+  std::ifstream file(name ? name : "", std::ios::binary);
+  const std::string plain{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::string words = xs::EncodeWordsText(plain);
+  xs::TMemoryStream stream(std::vector<uint8_t>(words.begin(), words.end()));
+  xs::ActiveLg().Clear();
+  xs::ActiveLg().LoadWords(stream, true);
 }
 
 }  // namespace
@@ -85,6 +103,10 @@ int main(int argc, char** argv) {
   } else if (box == 9) {
     result = ShowMessageBox("Replace the existing file?", "Replace file", IconWarning,
                             TXButtonFrame::TXCmdRenameOverwriteCancel, mrCancel);
+  } else if (box == 10) {
+    LoadWordsFile(std::getenv("XS_WORDS_FILE"));
+    result = ShowMessageBox("The installation was interrupted.", "Hello Setup", IconWarning,
+                            TXButtonFrame::TXCmdResumeExitSetup, mrOK);
   }
   std::printf("result: %d\n", result);
   Application().DestroyComponents();

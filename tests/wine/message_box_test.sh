@@ -2,10 +2,13 @@
 # The message boxes as a user meets them, driven from outside by xs-drive:
 #   - the gallery's boxes: Yes/No gives 6 and 7, Esc 7, closing 2; Resume /
 #     Exit Setup ignores Esc and gives 2 when closed; an empty caption shows
-#     the application's title; the check box enables OK; the input box
-#     returns what was typed;
+#     the application's title; the check box enables OK; long (French)
+#     button texts widen both buttons alike; the input box returns what was
+#     typed;
 #   - uninst.exe asks before it removes anything: Esc keeps the program, Yes
-#     removes it and a last box says so.
+#     removes it and a last box says so;
+#   - uninst.exe shows its progress while it removes many files, and its
+#     last box names the file it could not remove.
 # Screenshots of the boxes go to WORK_DIR/*.png.
 # Usage: message_box_test.sh WORK_DIR WINE_DIR XS_DRIVE GALLERY STUBS_DIR XSETUP_BUILD EXAMPLE_DIR
 set -u
@@ -36,6 +39,15 @@ ends() {
   [ "$rc" = "$1" ] || fail "the box ended with $rc, not $1: $(cat "$work/box.out")"
 }
 box=(--class TXMessageForm)
+# result CAPTION: the texts of uninst.exe's last box, once its progress
+# window (the one with a bar) has gone.
+result() {
+  for _ in $(seq 60); do
+    drive 0 texts "${box[@]}" --caption "$1" --timeout 60
+    grep -q "class=msctls_progress32" <<<"$out" || return
+    sleep 1
+  done
+}
 
 # --- Yes / No ----------------------------------------------------------------
 show 2
@@ -80,6 +92,22 @@ drive 0 click "${box[@]}" --button OK
 ends 1
 grep -q "checked: 1" "$work/box.out" || fail "check box: not read back: $(cat "$work/box.out")"
 
+# --- Long translated button texts widen every button of the row alike -----------
+XS_WORDS_FILE=$(run winepath -w "$here/../../src/lang/words/fr.words" 2>/dev/null | tr -d '\r')
+export XS_WORDS_FILE
+show 10
+drive 0 texts "${box[@]}" --caption "Hello Setup" --timeout 20
+unset XS_WORDS_FILE
+button Reprendre 1
+button "Quitter l'installation" 1
+widths=$(grep "class=Button" <<<"$out" | sed -n 's/.*rect=\([0-9]*\),[0-9]*,\([0-9]*\),.*/\2 - \1/p' | while read -r w; do
+  echo $((w)); done | sort -u)
+[ "$(wc -l <<<"$widths")" = 1 ] && [ "$widths" -gt 75 ] ||
+  fail "the buttons are not alike and wider than 75 pixels: $widths in $out"
+shot long-buttons
+drive 0 close "${box[@]}"
+ends 2
+
 # --- The input box --------------------------------------------------------------
 show 8
 drive 0 type "${box[@]}" --caption "Rename file" --index 1 --value "notes-old.txt" --timeout 20
@@ -116,13 +144,68 @@ drive 0 click "${box[@]}" --caption "Hello Notes" --button Yes --timeout 20
 wait "$uninst_pid"; code=$?
 [ "$code" = 0 ] || fail "uninst.exe answered Yes: exit code $code, not 0 (the copy started)"
 # The copy does the work and says so.
-drive 0 texts "${box[@]}" --caption "Hello Notes" --timeout 60
+result "Hello Notes"
 button OK 1
 shot uninstall-done
 drive 0 key "${box[@]}" --key enter
 drive 0 gone "${box[@]}" --timeout 20
 for _ in $(seq 60); do [ -d "$folder" ] || break; sleep 0.5; done
 [ ! -d "$folder" ] || fail "the program's folder stayed: $(ls -R "$folder")"
+
+# --- uninst.exe shows its progress, then names what it could not remove -------
+# Hello Many: the example with a folder of many more files, one of them
+# immutable, which the walk cannot delete (the owner's write bit alone does
+# not stop root): its retries keep the progress window up a little longer.
+mkdir -p "$work/many"
+find "$example" -maxdepth 1 -type f -exec cp {} "$work/many/" \;
+{
+  sed -e 's/Hello Notes/Hello Many/g' -e 's/HelloNotes/HelloMany/g' "$example/hello.xss"
+  printf "object TXObjectComponent\n  ObjClassName = 'TXUIFolderItem'\n  Obj.Section = isFolder\n"
+  printf "  Obj.SaveUndo = True\n  Obj.FolderName = '<install>many'\nend\n"
+  for i in $(seq -w 1 400); do
+    printf "object TXObjectComponent\n  ObjClassName = 'TXUIFileItem'\n  Obj.Section = isFile\n  Obj.SaveUndo = True\n"
+    printf "  Obj.FileName = '<install>many\\\\note%s.txt'\n  Obj.Data.FileName = 'notes.txt'\nend\n" "$i"
+  done
+} >"$work/many/many.xss"
+run "$builder" setup "$work/many/many.xss" -o "$work/many-setup.exe" --stubs "$stubs" >"$work/build-many.out" 2>&1 ||
+  fail "build of Hello Many: $(cat "$work/build-many.out")"
+run "$work/many-setup.exe" /silent >/dev/null 2>&1 || fail "Hello Many did not install"
+command=$(run reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\HelloMany' /v UninstallString 2>/dev/null |
+  tr -d '\r' | sed -n 's/^ *UninstallString *REG_SZ *//p')
+exe=$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")
+log=$(sed -n 's/.*\/file:"\([^"]*\)".*/\1/p' <<<"$command")
+folder=$(run winepath -u "${exe%\\*}" 2>/dev/null | tr -d '\r')
+[ -f "$folder/many/note400.txt" ] || fail "Hello Many's files are not there: $command"
+held="$folder/many/note007.txt"
+trap 'chattr -i "$held" 2>/dev/null' EXIT
+chattr +i "$held" || fail "cannot make $held immutable"
+
+run "$exe" "/file:$log" >/dev/null 2>&1 &
+uninst_pid=$!
+drive 0 click "${box[@]}" --caption "Hello Many" --button Yes --timeout 20
+wait "$uninst_pid"
+# The copy's first window: the bar and the line above it, up while the
+# walk goes through some 400 records and retries the one that stays.
+drive 0 texts "${box[@]}" --caption "Hello Many" --timeout 60
+grep -q "class=msctls_progress32" <<<"$out" || fail "no progress bar in: $out"
+# Its line is empty until the first record (the Run key comes first).
+for _ in $(seq 20); do
+  grep -qE "class=Static.*text=C:.*Hello Many" <<<"$out" && break
+  drive 0 texts "${box[@]}" --caption "Hello Many"
+done
+shot uninstall-progress
+grep -qE "class=Static.*text=C:.*Hello Many" <<<"$out" || fail "the progress line names no record: $out"
+# The result names the folder that stayed (the file's own record gives up
+# silently, as the script asks of it), and no file that went.
+result "Hello Many"
+button OK 1
+grep -qF 'Hello Many\\many\r\n' <<<"$out" || fail "the result does not name the folder that stayed: $out"
+grep -q 'note008.txt' <<<"$out" && fail "the result names a file that went: $out"
+shot uninstall-incomplete
+drive 0 key "${box[@]}" --key enter
+drive 0 gone "${box[@]}" --timeout 20
+[ -f "$held" ] || fail "the immutable file went"
+[ ! -f "$folder/many/note008.txt" ] || fail "a file stayed that could go"
 
 [ "$failures" -eq 0 ] && echo "all message box checks passed"
 [ "$failures" -eq 0 ]

@@ -178,8 +178,10 @@ LRESULT TXBoxWindow::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
       HDC dc = BeginPaint(wnd_, &paint);
       RECT client;
       GetClientRect(wnd_, &client);
-      RECT line{0, panel_top_, client.right, panel_top_ + 2};
-      DrawEdge(dc, &line, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_TOP);
+      if (panel_top_ >= 0) {
+        RECT line{0, panel_top_, client.right, panel_top_ + 2};
+        DrawEdge(dc, &line, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_TOP);
+      }
       if (OnPaint) OnPaint(dc);
       EndPaint(wnd_, &paint);
       return 0;

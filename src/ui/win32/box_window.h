@@ -29,7 +29,7 @@ class TXBoxWindow {
 
   // Makes the (hidden) window with this client size, centred in the work
   // area and always on top; panel_top is where the lowered line above the
-  // buttons runs. False when the system refuses.
+  // buttons runs (negative: a window without buttons has none). False when the system refuses.
   bool Create(const std::string& caption, int client_width, int client_height, int panel_top);
   // A child control in the message font.
   HWND AddControl(const char* class_name, const std::string& text, DWORD style, const TXRect& rect, int id);

@@ -7,6 +7,7 @@
 #include "ui/win32/box_window.h"
 #include "ui/win32/icon_painter.h"
 #include "ui/win32/lg_dialog_window.h"
+#include "ui/win32/progress_window.h"
 
 namespace xs {
 
@@ -94,6 +95,7 @@ void InstallDialogWindows() {
                                     icon);
       });
   SetInputBoxFunc(ShowInputBoxWindow);
+  SetProgressWindowFunc(NewProgressWindow);
 }
 
 TXFormClass LgDialogFormClass(TXLgDialogKind kind) {
