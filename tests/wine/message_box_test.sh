@@ -40,11 +40,12 @@ ends() {
 }
 box=(--class TXMessageForm)
 # result CAPTION: the texts of uninst.exe's last box, once its progress
-# window (the one with a bar) has gone.
+# window (the one with a bar) has gone and the box has its buttons (a
+# window caught while it is made or destroyed has none yet).
 result() {
   for _ in $(seq 60); do
     drive 0 texts "${box[@]}" --caption "$1" --timeout 60
-    grep -q "class=msctls_progress32" <<<"$out" || return
+    grep -q "class=msctls_progress32" <<<"$out" || ! grep -q "class=Button" <<<"$out" || return
     sleep 1
   done
 }
