@@ -9,6 +9,7 @@
 #include "base/error.h"
 #include "lang/builtin_words.h"
 #include "lang/data_module.h"
+#include "lang/fake_language_box.h"
 #include "lang/keys.h"
 #include "lang/language.h"
 #include "lang/language_events.h"
@@ -55,19 +56,7 @@ class FakeMenu : public TXLanguageMenu {
   void CheckItem(int index) override { checked = index; }
 };
 
-class FakeBox : public TXLanguageBox {
- public:
-  std::vector<std::string> items;
-  int index = -1;
-  void ClearItems() override {
-    items.clear();
-    index = -1;
-  }
-  void AddItem(const std::string& text) override { items.push_back(text); }
-  int ItemCount() const override { return static_cast<int>(items.size()); }
-  int ItemIndex() const override { return index; }
-  void SetItemIndex(int i) override { index = i; }
-};
+using FakeBox = FakeLanguageBox;
 
 struct LgWizardTest : ::testing::Test {
   TXLgWizard wizard;

@@ -10,6 +10,7 @@
 #include "base/stream.h"
 #include "fake_measurer.h"
 #include "lang/builtin_words.h"
+#include "lang/fake_language_box.h"
 #include "lang/keys.h"
 #include "lang/language.h"
 #include "lang/lg_filer.h"
@@ -92,29 +93,7 @@ std::unique_ptr<TMemoryStream> Pack(int id, const std::string& name, std::string
   return stream;
 }
 
-class FakeBox : public TXLanguageBox {
- public:
-  std::vector<std::string> items;
-  int index = -1;
-  void ClearItems() override {
-    items.clear();
-    index = -1;
-  }
-  void AddItem(const std::string& text) override { items.push_back(text); }
-  int ItemCount() const override { return static_cast<int>(items.size()); }
-  int ItemIndex() const override { return index; }
-  void SetItemIndex(int i) override { index = i; }
-  // What the user does: the selection changes, then the box tells.
-  void Pick(const std::string& name) {
-    for (int i = 0; i < ItemCount(); ++i)
-      if (items[i] == name) {
-        index = i;
-        if (OnChange) OnChange(i);
-        return;
-      }
-    ADD_FAILURE() << name << " is not offered";
-  }
-};
+using FakeBox = FakeLanguageBox;
 
 // A form in memory; the user acts from WhileModal.
 class FakeLgForm : public TXLgDialogForm {

@@ -19,13 +19,7 @@ rm -rf "$work" && mkdir -p "$work"
 tab=$'\t'
 shot() { "$here/screenshot.sh" "$(cat "$wine_dir/display")" "$work/$1.png" || fail "no screenshot $1"; }
 
-drive() {
-  local want=$1 rc
-  shift
-  out=$(run "$drive" "$@" 2>>"$work/driver-messages.txt")
-  rc=$?
-  [ "$rc" = "$want" ] || fail "xs-drive $*: exit code $rc, not $want: $out"
-}
+. "$here/driver/drive.sh"
 # has CLASS VISIBLE TEXT: the last texts hold a control of CLASS with TEXT.
 has() {
   grep -qE "^control${tab}id=[0-9]+${tab}class=$1${tab}visible=$2${tab}.*${tab}text=$3\$" <<<"$out" ||
