@@ -12,13 +12,6 @@
 set -u
 work=$1 wine_dir=$2 drive=$3 stubs=$4 builder=$5 example=$6 german=$7
 here=$(cd "$(dirname "$0")" && pwd)
-run() { "$here/wine-run.sh" "$wine_dir" "$@"; }
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-rm -rf "$work" && mkdir -p "$work"
-tab=$'\t'
-shot() { "$here/screenshot.sh" "$(cat "$wine_dir/display")" "$work/$1.png" || fail "no screenshot $1"; }
-
 . "$here/driver/drive.sh"
 # has CLASS VISIBLE TEXT: the last texts hold a control of CLASS with TEXT.
 has() {

@@ -14,13 +14,6 @@
 set -u
 work=$1 wine_dir=$2 drive=$3 gallery=$4 stubs=$5 builder=$6 example=$7
 here=$(cd "$(dirname "$0")" && pwd)
-run() { "$here/wine-run.sh" "$wine_dir" "$@"; }
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-rm -rf "$work" && mkdir -p "$work"
-tab=$'\t'
-shot() { "$here/screenshot.sh" "$(cat "$wine_dir/display")" "$work/$1.png" || fail "no screenshot $1"; }
-
 . "$here/driver/drive.sh"
 # button TEXT ENABLED: the last texts hold a visible button TEXT, enabled or not.
 button() {
@@ -48,6 +41,15 @@ result() {
     grep -q "class=msctls_progress32" <<<"$out" || ! grep -q "class=Button" <<<"$out" || return
     sleep 1
   done
+}
+
+# installed ENTRY: command, exe, log and folder of the uninstall entry ENTRY.
+installed() {
+  command=$(run reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1" /v UninstallString 2>/dev/null |
+    tr -d '\r' | sed -n 's/^ *UninstallString *REG_SZ *//p')
+  exe=$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")
+  log=$(sed -n 's/.*\/file:"\([^"]*\)".*/\1/p' <<<"$command")
+  folder=$(run winepath -u "${exe%\\*}" 2>/dev/null | tr -d '\r')
 }
 
 # --- Yes / No ----------------------------------------------------------------
@@ -121,11 +123,7 @@ grep -q "name: notes-old.txt" "$work/box.out" || fail "input box: $(cat "$work/b
 run "$builder" setup "$example/hello.xss" -o "$work/hello-setup.exe" --stubs "$stubs" >"$work/build.out" 2>&1 ||
   fail "build: $(cat "$work/build.out")"
 run "$work/hello-setup.exe" /silent >/dev/null 2>&1 || fail "the example did not install"
-command=$(run reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\HelloNotes' /v UninstallString 2>/dev/null |
-  tr -d '\r' | sed -n 's/^ *UninstallString *REG_SZ *//p')
-exe=$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")
-log=$(sed -n 's/.*\/file:"\([^"]*\)".*/\1/p' <<<"$command")
-folder=$(run winepath -u "${exe%\\*}" 2>/dev/null | tr -d '\r')
+installed HelloNotes
 [ -n "$exe" ] && [ -d "$folder" ] || fail "no installation to remove: $command"
 
 run "$exe" "/file:$log" >/dev/null 2>&1 &
@@ -171,11 +169,7 @@ find "$example" -maxdepth 1 -type f -exec cp {} "$work/many/" \;
 run "$builder" setup "$work/many/many.xss" -o "$work/many-setup.exe" --stubs "$stubs" >"$work/build-many.out" 2>&1 ||
   fail "build of Hello Many: $(cat "$work/build-many.out")"
 run "$work/many-setup.exe" /silent >/dev/null 2>&1 || fail "Hello Many did not install"
-command=$(run reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\HelloMany' /v UninstallString 2>/dev/null |
-  tr -d '\r' | sed -n 's/^ *UninstallString *REG_SZ *//p')
-exe=$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")
-log=$(sed -n 's/.*\/file:"\([^"]*\)".*/\1/p' <<<"$command")
-folder=$(run winepath -u "${exe%\\*}" 2>/dev/null | tr -d '\r')
+installed HelloMany
 [ -f "$folder/many/note400.txt" ] || fail "Hello Many's files are not there: $command"
 held="$folder/many/note007.txt"
 trap 'chattr -i "$held" 2>/dev/null' EXIT

@@ -7,18 +7,12 @@
 # Usage: driver_test.sh WORK_DIR WINE_DIR XS_DRIVE TARGET
 set -u
 work=$1 wine_dir=$2 drive=$3 target=$4
-wine_scripts=$(cd "$(dirname "$0")/.." && pwd)
-run() { "$wine_scripts/wine-run.sh" "$wine_dir" "$@"; }
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/drive.sh"
 windows_path() { run winepath -w "$1" 2>/dev/null | tr -d '\r'; }
-rm -rf "$work" && mkdir -p "$work"
 
 target_window=(--class XsDriveTarget --caption "Driver Target")
 question=(--class "#32770" --caption Question)
-tab=$'\t'
 
-. "$wine_scripts/driver/drive.sh"
 # has_line LINE: the driver's last output holds LINE exactly.
 has_line() { grep -qxF -- "$1" <<<"$out" || fail "no line '$1' in: $out"; }
 
