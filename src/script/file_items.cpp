@@ -60,8 +60,8 @@ bool TXUIDelFolderItem::Execute(std::unique_ptr<TXUICustomItem>&) {
 
 XS_DEFINE_CLASS(TXUIDelEmptyFolderItem, TXUIDelFolderItem)
 
-bool TXUIDelEmptyFolderItem::Execute(std::unique_ptr<TXUICustomItem>&) {
-  if (RemoveFolder(FolderName) || !FolderExists(FolderName)) return true;
+bool TXUIDelEmptyFolderItem::Execute(std::unique_ptr<TXUICustomItem>& undo) {
+  if (TXUIDelFolderItem::Execute(undo)) return true;
   std::vector<TSearchRec> found;
   FindFiles(FolderName, "*", found);
   return std::any_of(found.begin(), found.end(),
