@@ -3,8 +3,11 @@
 # input box, the renamed file byte-identical, the old file untouched, the
 # uninstall removing the renamed file; the demo window from a program in
 # the temporary folder, and nothing left after it. Open: the uninstall of
-# the rename run ends with exit code 2 (printed, not checked): find out
-# whether that is right for a folder that held a file before the install.
+# the rename run ends with exit code 2, incomplete (printed, not checked):
+# the record left in the log is the removal of C:\Rename Target\, which
+# the folder item records even though the folder was there before, and
+# which still holds the user's readme.txt. Decide whether a folder item
+# should record a folder it did not make (its parents are planned so).
 #
 # Two runs of the real setup.exe driven from outside by xs-drive:
 #   - rename: a file item that asks before replacing (optfRename) installs
