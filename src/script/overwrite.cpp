@@ -26,7 +26,9 @@ struct TFilePair {
   double source_time = 0;
 
   std::string Existing(const char* key) const {
-    return FormatTemplate(ActiveLg().Translate(key), {dest, dest_version.ToText(), TimeText(dest_time)});
+    // A file without a version shows none, as the new file's side does.
+    const std::string version = dest_version.IsEmpty() ? std::string() : dest_version.ToText();
+    return FormatTemplate(ActiveLg().Translate(key), {dest, version, TimeText(dest_time)});
   }
   std::string New() const {
     return FormatTemplate(ActiveLg().Translate(kLgNewFileText), {source_version, TimeText(source_time)});

@@ -112,6 +112,15 @@ TEST_F(OverwriteTest, TheYesNoQuestionNamesBothFiles) {
   ASSERT_EQ(shown_.size(), 2u);
   EXPECT_NE(shown_[1].text.find("\r\nNew file: version , dated "), std::string::npos) << shown_[1].text;
   EXPECT_EQ(shown_[1].text.substr(shown_[1].text.size() - 6), "dated ");
+
+  // Nor has the file in place: its version shows empty, not as 0.0.0.0.
+  std::string text = MakeFile("notes.txt", "", kOld);
+  AnswerMessages({mrNo});
+  EXPECT_FALSE(AllowOverwrite(optfConfirmOverwrite, text, kNew, "", ""));
+  ASSERT_EQ(shown_.size(), 3u);
+  EXPECT_NE(shown_[2].text.find("\r\n\r\nExisting file: version , dated " + DateTimeText(kOld) + "\r\n"),
+            std::string::npos)
+      << shown_[2].text;
 }
 
 TEST_F(OverwriteTest, RenameAsksForAFreeNameInTheSameFolder) {
