@@ -24,17 +24,8 @@ height() {
   read -r top bottom < <(sed -n "s/^window${tab}.*${tab}rect=[-0-9]*,\([-0-9]*\),[-0-9]*,\([-0-9]*\)${tab}.*/\1 \2/p" <<<"$out" | head -1)
   echo $((${bottom:-0} - ${top:-0}))
 }
-# start NAME: runs setup NAME.exe; ends CODE: it ended with CODE.
-start() {
-  run "$work/$1.exe" >"$work/$1.out" 2>&1 &
-  setup_pid=$!
-  setup_name=$1
-}
-ends() {
-  wait "$setup_pid"
-  local rc=$?
-  [ "$rc" = "$1" ] || fail "$setup_name ended with $rc, not $1: $(cat "$work/$setup_name.out")"
-}
+# setup NAME: runs setup NAME.exe.
+setup() { start "$1" "$work/$1.exe"; }
 dlg=(--class TXMessageForm --caption "Hello Notes 1.2")
 
 # The example with German beside English, and its demo variant.
@@ -49,7 +40,7 @@ for variant in "two|hello.xss|--lang $work/de.xlg" "demo|demo.xss|--lang $work/d
 done
 
 # --- The language dialog ------------------------------------------------------
-start two
+setup two
 drive 0 texts "${dlg[@]}" --timeout 30
 has Button 1 "Next >"
 has Button 1 Cancel
@@ -70,7 +61,7 @@ drive 0 key "${dlg[@]}" --key esc
 ends 1
 
 # --- The start dialog -----------------------------------------------------------
-start demo
+setup demo
 drive 0 texts "${dlg[@]}" --timeout 30
 has Button 1 Install
 has Button 1 "Run in DEMO Mode"
@@ -83,7 +74,7 @@ drive 0 wait "${dlg[@]}" --timeout 0   # Esc does nothing: no cancel button
 drive 0 close "${dlg[@]}"
 ends 1
 
-start demo-one
+setup demo-one
 drive 0 texts "${dlg[@]}" --timeout 30
 has ComboBox 0 ".*"
 has Static 0 "Language:"

@@ -20,17 +20,8 @@ button() {
   grep -qE "^control${tab}id=[0-9]+${tab}class=Button${tab}visible=1${tab}enabled=$2${tab}.*${tab}text=$1\$" <<<"$out" ||
     fail "no button '$1' with enabled=$2 in: $out"
 }
-# show BOX: starts the gallery with box BOX; its output goes to $work/box.out.
-show() {
-  run "$gallery" "$1" >"$work/box.out" 2>&1 &
-  box_pid=$!
-}
-# ends CODE: the gallery ends with CODE.
-ends() {
-  wait "$box_pid"
-  local rc=$?
-  [ "$rc" = "$1" ] || fail "the box ended with $rc, not $1: $(cat "$work/box.out")"
-}
+# show BOX: starts the gallery with box BOX.
+show() { start box "$gallery" "$1"; }
 box=(--class TXMessageForm)
 # result CAPTION: the texts of uninst.exe's last box, once its progress
 # window (the one with a bar) has gone and the box has its buttons (a
@@ -41,15 +32,6 @@ result() {
     grep -q "class=msctls_progress32" <<<"$out" || ! grep -q "class=Button" <<<"$out" || return
     sleep 1
   done
-}
-
-# installed ENTRY: command, exe, log and folder of the uninstall entry ENTRY.
-installed() {
-  command=$(run reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1" /v UninstallString 2>/dev/null |
-    tr -d '\r' | sed -n 's/^ *UninstallString *REG_SZ *//p')
-  exe=$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")
-  log=$(sed -n 's/.*\/file:"\([^"]*\)".*/\1/p' <<<"$command")
-  folder=$(run winepath -u "${exe%\\*}" 2>/dev/null | tr -d '\r')
 }
 
 # --- Yes / No ----------------------------------------------------------------
@@ -126,22 +108,18 @@ run "$work/hello-setup.exe" /silent >/dev/null 2>&1 || fail "the example did not
 installed HelloNotes
 [ -n "$exe" ] && [ -d "$folder" ] || fail "no installation to remove: $command"
 
-run "$exe" "/file:$log" >/dev/null 2>&1 &
-uninst_pid=$!
+start uninst "$exe" "/file:$log"
 drive 0 texts "${box[@]}" --caption "Hello Notes" --timeout 20
 button Yes 1
 button No 1
 shot uninstall-question
 drive 0 key "${box[@]}" --key esc
-wait "$uninst_pid"; code=$?
-[ "$code" = 1 ] || fail "uninst.exe answered No: exit code $code, not 1"
+ends 1
 [ -f "$folder/hello.exe" ] || fail "uninst.exe answered No, and the program is gone"
 
-run "$exe" "/file:$log" >/dev/null 2>&1 &
-uninst_pid=$!
+start uninst "$exe" "/file:$log"
 drive 0 click "${box[@]}" --caption "Hello Notes" --button Yes --timeout 20
-wait "$uninst_pid"; code=$?
-[ "$code" = 0 ] || fail "uninst.exe answered Yes: exit code $code, not 0 (the copy started)"
+ends 0  # the copy started
 # The copy does the work and says so.
 result "Hello Notes"
 button OK 1
@@ -175,10 +153,9 @@ held="$folder/many/note007.txt"
 trap 'chattr -i "$held" 2>/dev/null' EXIT
 chattr +i "$held" || fail "cannot make $held immutable"
 
-run "$exe" "/file:$log" >/dev/null 2>&1 &
-uninst_pid=$!
+start uninst "$exe" "/file:$log"
 drive 0 click "${box[@]}" --caption "Hello Many" --button Yes --timeout 20
-wait "$uninst_pid"
+ends 0
 # The copy's first window: the bar and the line above it, up while the
 # walk goes through some 400 records and retries the one that stays.
 drive 0 texts "${box[@]}" --caption "Hello Many" --timeout 60

@@ -20,3 +20,27 @@ drive() {
   rc=$?
   [ "$rc" = "$want" ] || fail "xs-drive $*: exit code $rc, not $want: $out"
 }
+
+# start NAME PROGRAM ARGS...: runs PROGRAM in the background, its output
+# into $work/NAME.out; ends CODE: it ended with CODE.
+start() {
+  started_name=$1
+  shift
+  run "$@" >"$work/$started_name.out" 2>&1 &
+  started_pid=$!
+}
+ends() {
+  wait "$started_pid"
+  local rc=$?
+  [ "$rc" = "$1" ] || fail "$started_name ended with $rc, not $1: $(cat "$work/$started_name.out")"
+}
+
+# installed ENTRY: command, exe, log and folder (a Unix path) of the
+# uninstall entry ENTRY.
+installed() {
+  command=$(run reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1" /v UninstallString 2>/dev/null |
+    tr -d '\r' | sed -n 's/^ *UninstallString *REG_SZ *//p')
+  exe=$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")
+  log=$(sed -n 's/.*\/file:"\([^"]*\)".*/\1/p' <<<"$command")
+  folder=$(run winepath -u "${exe%\\*}" 2>/dev/null | tr -d '\r')
+}
