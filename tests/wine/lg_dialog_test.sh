@@ -3,7 +3,8 @@
 # from outside by xs-drive:
 #   - a package with English and German shows the language dialog; picking
 #     "Deutsch" re-captions its labels and buttons at once; Esc cancels
-#     (setup exits 1);
+#     (setup exits 1); after Next the windows of the install that follows
+#     (here the question before a file is replaced) are German too;
 #   - a package with optAppDemo shows the start dialog: Esc does nothing,
 #     closing cancels; with a single language it has no language row and is
 #     shorter by the row (the box and 8 pixels at 96 pixels per inch).
@@ -24,15 +25,21 @@ height() {
   read -r top bottom < <(sed -n "s/^window${tab}.*${tab}rect=[-0-9]*,\([-0-9]*\),[-0-9]*,\([-0-9]*\)${tab}.*/\1 \2/p" <<<"$out" | head -1)
   echo $((${bottom:-0} - ${top:-0}))
 }
-# setup NAME: runs setup NAME.exe.
-setup() { start "$1" "$work/$1.exe"; }
+# setup NAME ARGS...: runs setup NAME.exe.
+setup() {
+  local name=$1
+  shift
+  start "$name" "$work/$name.exe" "$@"
+}
 dlg=(--class TXMessageForm --caption "Hello Notes 1.2")
 
 # The example with German beside English, and its demo variant.
 cp -r "$example" "$work/example"
 sed '0,/^  Obj.Title = /s//  Obj.optAppDemo = True\n  Obj.Title = /' "$work/example/hello.xss" >"$work/example/demo.xss"
+perl -0pe "s/(  Obj.FileName = '<install>readme.txt'\n)/\$1  Obj.Options = optfRename\n/" \
+  "$work/example/hello.xss" >"$work/example/rename.xss"
 run "$builder" lang "$german" -o "$work/de.xlg" >"$work/build.out" 2>&1 || fail "lang: $(cat "$work/build.out")"
-for variant in "two|hello.xss|--lang $work/de.xlg" "demo|demo.xss|--lang $work/de.xlg" "demo-one|demo.xss|"; do
+for variant in "two|hello.xss|--lang $work/de.xlg" "two-rename|rename.xss|--lang $work/de.xlg" "demo|demo.xss|--lang $work/de.xlg" "demo-one|demo.xss|"; do
   IFS='|' read -r name script extra <<<"$variant"
   # shellcheck disable=SC2086  # extra is words
   run "$builder" setup "$work/example/$script" -o "$work/$name.exe" --stubs "$stubs" $extra >>"$work/build.out" 2>&1 ||
@@ -59,6 +66,27 @@ grep -q "text=This program is available" <<<"$out" && fail "the question stayed 
 shot language-dialog-german
 drive 0 key "${dlg[@]}" --key esc
 ends 1
+
+# German, then Next: the question before the example's readme.txt replaces
+# the one already in the folder asks in German; Abbrechen (Esc) keeps the
+# old file and the install goes on.
+target="$wine_dir/prefix/drive_c/Lg Target"
+rm -rf "$target" && mkdir -p "$target" && echo "the user's own" >"$target/readme.txt"
+setup two-rename '/dir:C:\Lg Target'
+drive 0 pick "${dlg[@]}" --index 1 --item Deutsch --timeout 30
+drive 0 key "${dlg[@]}" --key enter
+drive 0 texts --class TXMessageForm --timeout 60
+has Button 1 Umbenennen
+has Button 1 Abbrechen
+has Static 1 "Die Datei C:.*readme.txt ist bereits vorhanden.*"
+grep -q "text=Rename\$\|already exists" <<<"$out" && fail "the question after the switch is English: $out"
+shot replace-question-german
+drive 0 key --class TXMessageForm --key esc
+for _ in $(seq 120); do kill -0 "$started_pid" 2>/dev/null || break; sleep 0.5; done
+ends 0
+[ "$(cat "$target/readme.txt")" = "the user's own" ] || fail "Abbrechen replaced the user's readme.txt"
+installed HelloNotes
+[ -n "$exe" ] && run "$exe" "/file:$log" /silent >/dev/null 2>&1
 
 # --- The start dialog -----------------------------------------------------------
 setup demo
