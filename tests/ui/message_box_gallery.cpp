@@ -4,7 +4,10 @@
 //             TXButtonFrame; 6 a check box that enables OK; 7 a long text
 //             that wraps; 8 the input box; 9 the rename question; 10
 //             Resume / Exit Setup in the language of the plain words file
-//             named by XS_WORDS_FILE, whose button texts may be long
+//             named by XS_WORDS_FILE, whose button texts may be long;
+//             11 a check box with Yes / No that switches to the language
+//             of XS_WORDS_FILE while it is open, once the file named by
+//             XS_SWITCH_FILE exists
 //   KEYS      the program itself presses these keys, one every DELAY_MS,
 //             on the control that has the focus: "esc", "enter", "tab",
 //             "space", or "close" the window; comma-separated
@@ -23,6 +26,7 @@
 #include "lang/data_module.h"
 #include "lang/keys.h"
 #include "lang/language.h"
+#include "lang/language_events.h"
 #include "lang/words_text.h"
 #include "ui/application.h"
 #include "ui/dialog_windows.h"
@@ -61,6 +65,15 @@ void LoadWordsFile(const char* name) {
   xs::TMemoryStream stream(std::vector<uint8_t>(words.begin(), words.end()));
   xs::ActiveLg().Clear();
   xs::ActiveLg().LoadWords(stream, true);
+}
+
+// Switches the language once the test has made the switch file.
+void CALLBACK SwitchWhenAsked(HWND, UINT, UINT_PTR timer, DWORD) {
+  const char* name = std::getenv("XS_SWITCH_FILE");
+  if (!name || GetFileAttributesA(name) == INVALID_FILE_ATTRIBUTES) return;
+  KillTimer(nullptr, timer);
+  LoadWordsFile(std::getenv("XS_WORDS_FILE"));
+  xs::NotifyLanguageChanged();
 }
 
 }  // namespace
@@ -107,6 +120,11 @@ int main(int argc, char** argv) {
     LoadWordsFile(std::getenv("XS_WORDS_FILE"));
     result = ShowMessageBox("The installation was interrupted.", "Hello Setup", IconWarning,
                             TXButtonFrame::TXCmdResumeExitSetup, mrOK);
+  } else if (box == 11) {
+    SetTimer(nullptr, 0, 100, SwitchWhenAsked);
+    bool checked = false;
+    result = ShowMessageBoxCheck("The folder already holds an installation. Continue?", "", "", checked,
+                                 TXButtonFrame::TXCmdYesNo, mrYes, mrNo, IconQuestion);
   }
   std::printf("result: %d\n", result);
   Application().DestroyComponents();

@@ -3,8 +3,9 @@
 #   - the gallery's boxes: Yes/No gives 6 and 7, Esc 7, closing 2; Resume /
 #     Exit Setup ignores Esc and gives 2 when closed; an empty caption shows
 #     the application's title; the check box enables OK; long (French)
-#     button texts widen both buttons alike; the input box returns what was
-#     typed;
+#     button texts widen both buttons alike; a switch to German while a
+#     box is open re-captions its buttons and check box at once; the input
+#     box returns what was typed;
 #   - uninst.exe asks before it removes anything: Esc keeps the program, Yes
 #     removes it and a last box says so;
 #   - uninst.exe shows its progress while it removes many files, and its
@@ -92,6 +93,29 @@ widths=$(grep "class=Button" <<<"$out" | sed -n 's/.*rect=\([0-9]*\),[0-9]*,\([0
 shot long-buttons
 drive 0 close "${box[@]}"
 ends 2
+
+# --- A language switch while the box is open re-captions it ---------------------
+XS_WORDS_FILE=$(run winepath -w "$here/../../src/lang/words/de.words" 2>/dev/null | tr -d '\r')
+XS_SWITCH_FILE=$(run winepath -w "$work/switch" 2>/dev/null | tr -d '\r')
+export XS_WORDS_FILE XS_SWITCH_FILE
+show 11
+drive 0 texts "${box[@]}" --caption Setup --timeout 20
+unset XS_WORDS_FILE XS_SWITCH_FILE
+button Yes 0
+button No 1
+touch "$work/switch"
+for _ in $(seq 40); do
+  drive 0 texts "${box[@]}" --caption Setup
+  grep -q "text=Ja\$" <<<"$out" && break
+  sleep 0.25
+done
+button Ja 0
+button Nein 1
+grep -q "text=Diese Meldung nicht mehr anzeigen\$" <<<"$out" || fail "the check box stayed English: $out"
+shot message-box-switched
+drive 0 check "${box[@]}" --text "Diese Meldung nicht mehr anzeigen" --state 1
+drive 0 click "${box[@]}" --button Ja
+ends 6
 
 # --- The input box --------------------------------------------------------------
 show 8

@@ -36,6 +36,10 @@ std::vector<HWND> EnabledThreadWindows() {
 }
 }  // namespace
 
+void MoveControl(HWND control, const TXRect& rect) {
+  MoveWindow(control, rect.Left, rect.Top, rect.Width, rect.Height, TRUE);
+}
+
 TXBoxWindow::TXBoxWindow(TXButtonFrame kind, const TXGdiMeasurer& measurer)
     : measurer_(measurer), frame_(kind, measurer.PixelsPerInch()) {
   frame_.ApplyTexts(measurer);
@@ -96,6 +100,13 @@ void TXBoxWindow::SyncButtons() {
   for (size_t i = 0; i < buttons_.size(); ++i) {
     ShowWindow(buttons_[i], frame_.Buttons()[i].Visible ? SW_SHOWNA : SW_HIDE);
     EnableWindow(buttons_[i], frame_.Buttons()[i].Enabled);
+  }
+}
+
+void TXBoxWindow::PlaceButtons(const std::vector<TXRect>& rects) {
+  for (size_t i = 0; i < buttons_.size() && i < rects.size(); ++i) {
+    SetWindowTextA(buttons_[i], frame_.Buttons()[i].Text.c_str());
+    MoveControl(buttons_[i], rects[i]);
   }
 }
 

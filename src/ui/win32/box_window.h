@@ -16,6 +16,9 @@
 
 namespace xs {
 
+// Puts a child control at rect.
+void MoveControl(HWND control, const TXRect& rect);
+
 class TXBoxWindow {
  public:
   // The frame's texts are applied.
@@ -38,6 +41,9 @@ class TXBoxWindow {
   void AddButtons(const std::vector<TXRect>& rects, int default_button, const std::vector<int>& tab_order);
   // Shows the buttons as the frame has them (visible, enabled).
   void SyncButtons();
+  // Gives the buttons the frame's texts, at rects (after the frame's
+  // texts changed with the language).
+  void PlaceButtons(const std::vector<TXRect>& rects);
   // Shows the window and runs it with the keyboard focus on focus (none:
   // the first button in tab order); returns the result.
   int RunModal(HWND focus);

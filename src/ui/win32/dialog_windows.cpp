@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/language_subscription.h"
 #include "ui/message_box.h"
 #include "ui/message_box_layout.h"
 #include "ui/win32/box_window.h"
@@ -18,6 +19,17 @@ constexpr int kEditLimit = 260;  // a file name
 
 TXIconPainter icon_painter = PaintWinDataIcon;
 
+// Shows a box laid out anew (after a language change): its caption, the
+// buttons' texts and places, the label and the control under it.
+void ShowLayout(TXBoxWindow& box, const std::string& caption, const TXMessageBoxLayout& layout, HWND label,
+                HWND below, const TXRect& below_rect) {
+  SetWindowTextA(box.Handle(), caption.c_str());
+  MoveControl(label, layout.Label);
+  if (below) MoveControl(below, below_rect);
+  box.PlaceButtons(layout.Buttons);
+  box.Resize(layout.ClientWidth, layout.ClientHeight, layout.Panel.Top);
+}
+
 // One implementation for both message boxes: checked is null without a
 // check box.
 int ShowMessageBoxWindow(const std::string& text, const std::string& caption, const std::string& check_text,
@@ -33,10 +45,10 @@ int ShowMessageBoxWindow(const std::string& text, const std::string& caption, co
   input.HasCheck = checked != nullptr;
   if (checked) input.CheckText = MessageBoxCheckText(check_text);
   input.DefaultResult = default_result;
-  const TXMessageBoxLayout layout = LayoutMessageBox(input, frame, measurer);
+  TXMessageBoxLayout layout = LayoutMessageBox(input, frame, measurer);
   if (!box.Create(input.Caption, layout.ClientWidth, layout.ClientHeight, layout.Panel.Top)) return mrCancel;
 
-  box.AddControl("STATIC", text, SS_LEFT | SS_NOPREFIX, layout.Label, 0);
+  HWND label = box.AddControl("STATIC", text, SS_LEFT | SS_NOPREFIX, layout.Label, 0);
   box.AddButtons(layout.Buttons, layout.DefaultButton, layout.TabOrder);
   HWND check = nullptr;
   if (checked) {
@@ -57,6 +69,16 @@ int ShowMessageBoxWindow(const std::string& text, const std::string& caption, co
       if (icon_painter) icon_painter(dc, icon, place);
     };
   }
+  // The text comes translated from the caller; the buttons, and the
+  // caption and check text when they are the defaults, follow the language.
+  TXLanguageSubscription retext([&] {
+    frame.ApplyTexts(measurer);
+    input.Caption = MessageBoxCaption(caption);
+    if (checked) input.CheckText = MessageBoxCheckText(check_text);
+    layout = LayoutMessageBox(input, frame, measurer);
+    if (check) SetWindowTextA(check, input.CheckText.c_str());
+    ShowLayout(box, input.Caption, layout, label, check, layout.Check);
+  });
   const int result = box.RunModal(nullptr);
   if (checked) *checked = SendMessageA(check, BM_GETCHECK, 0, 0) == BST_CHECKED;
   return result;
@@ -65,14 +87,20 @@ int ShowMessageBoxWindow(const std::string& text, const std::string& caption, co
 bool ShowInputBoxWindow(const std::string& caption, const std::string& prompt, std::string& value) {
   TXGdiMeasurer measurer;
   TXBoxWindow box(TXButtonFrame::TXCmdOKCancel, measurer);
-  const std::string shown = MessageBoxCaption(caption);
-  const TXMessageBoxLayout layout = LayoutInputBox(shown, prompt, box.Frame(), measurer);
+  std::string shown = MessageBoxCaption(caption);
+  TXMessageBoxLayout layout = LayoutInputBox(shown, prompt, box.Frame(), measurer);
   if (!box.Create(shown, layout.ClientWidth, layout.ClientHeight, layout.Panel.Top)) return false;
-  box.AddControl("STATIC", prompt, SS_LEFT | SS_NOPREFIX, layout.Label, 0);
+  HWND label = box.AddControl("STATIC", prompt, SS_LEFT | SS_NOPREFIX, layout.Label, 0);
   HWND edit = box.AddControl("EDIT", value, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, layout.Edit, kEditId);
   SendMessageA(edit, EM_LIMITTEXT, kEditLimit, 0);
   SendMessageA(edit, EM_SETSEL, 0, -1);
   box.AddButtons(layout.Buttons, layout.DefaultButton, layout.TabOrder);
+  TXLanguageSubscription retext([&] {
+    box.Frame().ApplyTexts(measurer);
+    shown = MessageBoxCaption(caption);
+    layout = LayoutInputBox(shown, prompt, box.Frame(), measurer);
+    ShowLayout(box, shown, layout, label, edit, layout.Edit);
+  });
   if (box.RunModal(edit) != mrOK) return false;
   std::string text(kEditLimit + 1, '\0');
   text.resize(GetWindowTextA(edit, text.data(), static_cast<int>(text.size())));

@@ -11,10 +11,6 @@ namespace {
 constexpr int kBoxId = 300;
 constexpr int kFirstButtonId = 301;
 constexpr int kDropDownLines = 8;  // the open list's height, in box heights
-
-void MoveTo(HWND control, const TXRect& rect) {
-  MoveWindow(control, rect.Left, rect.Top, rect.Width, rect.Height, TRUE);
-}
 }  // namespace
 
 void TXComboLanguageBox::ClearItems() { SendMessageA(Handle, CB_RESETCONTENT, 0, 0); }
@@ -123,7 +119,7 @@ void TXLgDialogWindow::ApplyLayout(const TXLgDialogLayout& layout) {
   const int show = layout.LanguageRow ? SW_SHOWNA : SW_HIDE;
   ShowWindow(lg_label_, show);
   ShowWindow(language_box_.Handle, show);
-  for (int i = 0; i < 2; ++i) MoveTo(buttons_[i], layout.Buttons[i]);
+  for (int i = 0; i < 2; ++i) MoveControl(buttons_[i], layout.Buttons[i]);
   box_.Resize(layout.ClientWidth, layout.ClientHeight, layout.Panel.Top);
 }
 
