@@ -34,7 +34,7 @@ bool StartsWithFolder(const std::string& path, const std::string& root) {
 
 }  // namespace
 
-void TXFolderTree::SetRoots(const std::vector<TXFolderRoot>& roots) {
+void TXFolderTreeModel::SetRoots(const std::vector<TXFolderRoot>& roots) {
   nodes_.clear();
   roots_.clear();
   selected_ = -1;
@@ -47,7 +47,7 @@ void TXFolderTree::SetRoots(const std::vector<TXFolderRoot>& roots) {
   }
 }
 
-int TXFolderTree::AddNode(const std::string& text, const std::string& path, int parent) {
+int TXFolderTreeModel::AddNode(const std::string& text, const std::string& path, int parent) {
   TXFolderNode node;
   node.Text = text;
   node.Path = path;
@@ -56,7 +56,7 @@ int TXFolderTree::AddNode(const std::string& text, const std::string& path, int 
   return static_cast<int>(nodes_.size()) - 1;
 }
 
-std::vector<int> TXFolderTree::Open(int node) {
+std::vector<int> TXFolderTreeModel::Open(int node) {
   std::vector<int> added;
   if (node < 0 || node >= static_cast<int>(nodes_.size()) || nodes_[node].Loaded) return added;
   nodes_[node].Loaded = true;
@@ -78,13 +78,13 @@ std::vector<int> TXFolderTree::Open(int node) {
   return added;
 }
 
-int TXFolderTree::FindChild(const std::vector<int>& among, const std::string& text) const {
+int TXFolderTreeModel::FindChild(const std::vector<int>& among, const std::string& text) const {
   for (int child : among)
     if (SameText(nodes_[child].Text, text)) return child;
   return -1;
 }
 
-bool TXFolderTree::SelectPath(const std::string& path) {
+bool TXFolderTreeModel::SelectPath(const std::string& path) {
   for (int root : roots_) {
     if (!StartsWithFolder(path, nodes_[root].Path)) continue;
     int node = root;
@@ -100,7 +100,7 @@ bool TXFolderTree::SelectPath(const std::string& path) {
   return false;
 }
 
-void TXFolderTree::SelectNode(int node) {
+void TXFolderTreeModel::SelectNode(int node) {
   if (node < -1 || node >= static_cast<int>(nodes_.size())) return;
   selected_ = node;
   if (OnChange) OnChange(SelectedPath());

@@ -24,7 +24,7 @@ struct TXFolderNode {
   std::vector<int> Children;
 };
 
-class TXFolderTree {
+class TXFolderTreeModel {
  public:
   void SetRoots(const std::vector<TXFolderRoot>& roots);
 

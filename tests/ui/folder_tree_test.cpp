@@ -27,7 +27,7 @@ class FolderTreeTest : public PlatformTest {
     return texts;
   }
 
-  TXFolderTree tree;
+  TXFolderTreeModel tree;
   std::vector<std::string> changes;
 };
 
@@ -80,7 +80,7 @@ TEST_F(FolderTreeTest, TheUserPickingANodeIsAChangeToo) {
 }
 
 TEST(FolderTreeRoots, ADriveRootKeepsItsDelimiter) {
-  TXFolderTree tree;
+  TXFolderTreeModel tree;
   tree.SetRoots({{"C:", "C:"}, {"D:", "D:\\"}, {"Desktop", "C:\\Users\\me\\Desktop\\"}});
   EXPECT_EQ(tree.Nodes()[0].Path, std::string("C:") + kPathDelim);
   EXPECT_EQ(tree.Nodes()[1].Path, std::string("D:") + kPathDelim);
