@@ -256,6 +256,14 @@ int LangCommand(const std::string& words_file, const std::string& out_file, std:
   return ok ? 0 : 1;
 }
 
+std::optional<int32_t> LangPackID(const std::string& pack_file) {
+  TXLgProject project;
+  project.AppID = kAppID;
+  project.AppVer = kAppVer;
+  if (!ReadLgProjectFile(pack_file, project)) return std::nullopt;
+  return project.LgID();
+}
+
 int LangDecodeCommand(const std::string& pack_file, std::ostream& out, std::ostream& err) {
   TXLgProject project;
   project.AppID = kAppID;

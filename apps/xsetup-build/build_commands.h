@@ -1,6 +1,7 @@
 // The commands that build: install packages and language packs.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -48,6 +49,9 @@ int SetupCommand(const TBuildRequest& request, std::ostream& out, std::ostream& 
 // xsetup-build lang WORDS -o PACK: compiles a plain words file into a
 // language pack of this program (identity 100, 111, 400, 0, 0, "Language").
 int LangCommand(const std::string& words_file, const std::string& out_file, std::ostream& err);
+// The language a pack of this program is for; empty when the file cannot be
+// read as one.
+std::optional<int32_t> LangPackID(const std::string& pack_file);
 // xsetup-build lang --decode PACK: prints the pack's plain words file.
 int LangDecodeCommand(const std::string& pack_file, std::ostream& out, std::ostream& err);
 

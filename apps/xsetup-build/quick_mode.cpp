@@ -7,6 +7,7 @@
 #include "base/convert.h"
 #include "platform/file_system.h"
 #include "platform/replacement_file.h"
+#include "stub_folder.h"
 
 namespace xs {
 
@@ -160,7 +161,7 @@ bool ChooseQuickExe(const std::optional<std::string>& given, const std::vector<T
 }
 
 std::string QuickScript(const TQuickRequest& r, const std::vector<TQuickEntry>& entries, const std::string& exe,
-                        const std::string& data_prefix) {
+                        const std::vector<int32_t>& lg_ids, const std::string& data_prefix) {
   const std::string key = KeyName(r.Name);
   std::string app = "  Obj.AppItems = <\n    item\n      optSaveLog = True\n      optRequired = True\n";
   app += "      Title = " + Quoted(r.Name) + "\n      LogTitle = " + Quoted(key) + "\n";
@@ -178,10 +179,13 @@ std::string QuickScript(const TQuickRequest& r, const std::vector<TQuickEntry>& 
       "// The install script of " + Quoted(r.Name) + " that xsetup-build folder made: the script first,\n"
       "// then one block per item, in the order they run. Data.FileName is\n"
       "// relative to this script's folder.\n";
+  std::string languages;
+  for (int32_t id : lg_ids)
+    if (id != 9) languages += "\n    '" + std::to_string(id) + "'";
   const std::string title = r.Version.empty() ? r.Name : r.Name + " " + r.Version;
   const std::string folder = "<wpf>" + (r.Publisher.empty() ? "" : r.Publisher + "\\") + r.Name;
   text += "object TXObjectComponent\n  ObjClassName = 'TXInstall'\n" + app +
-          "  Obj.LgIDs.DefaultLgID = 9\n  Obj.LgIDs.Strings = (\n    '9')\n" + "  Obj.Title = " + Quoted(title) +
+          "  Obj.LgIDs.DefaultLgID = 9\n  Obj.LgIDs.Strings = (\n    '9'" + languages + ")\n" + "  Obj.Title = " + Quoted(title) +
           "\n  Obj.DefaultFolderName = " + Quoted(folder) + "\n  Obj.DefaultGroupName = " + Quoted(r.Name) +
           "\n  Obj.DefaultFolderExt = " + Quoted(r.Name) + "\n  Obj.UIExt = 'Uninstall'\nend\n\n";
   text += Block("TXUIFolderItem",
@@ -219,8 +223,18 @@ int QuickCommand(const TQuickRequest& request, std::ostream& out, std::ostream& 
     return 1;
   }
   for (const std::string& link : skipped) err << "xsetup-build: skipped the link " << link << "\n";
+  std::vector<int32_t> lg_ids;
+  const TStubFolder share = FindStubFolder(request.Build.Stubs);
+  for (const std::string& given : request.Build.Packs) {
+    const std::optional<int32_t> id = LangPackID(LangPackFile(share, given));
+    if (!id) {
+      err << "xsetup-build: cannot read language pack " << LangPackFile(share, given) << "\n";
+      return 1;
+    }
+    if (std::find(lg_ids.begin(), lg_ids.end(), *id) == lg_ids.end()) lg_ids.push_back(*id);
+  }
   if (!request.EmitScript.empty()) {
-    const std::string text = QuickScript(request, entries, exe, DataPrefixFor(request.EmitScript, request.Folder));
+    const std::string text = QuickScript(request, entries, exe, lg_ids, DataPrefixFor(request.EmitScript, request.Folder));
     bool written = false;
     try {
       TReplacementFile file(request.EmitScript);
@@ -236,7 +250,7 @@ int QuickCommand(const TQuickRequest& request, std::ostream& out, std::ostream& 
   }
   TBuildRequest build = request.Build;
   build.Script = request.EmitScript.empty() ? request.Folder : request.EmitScript;
-  build.Source = QuickScript(request, entries, exe, "");
+  build.Source = QuickScript(request, entries, exe, lg_ids, "");
   build.SourceFolder = IncludeTrailingPathDelimiter(request.Folder);
   return SetupCommand(build, out, err);
 }

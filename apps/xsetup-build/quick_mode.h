@@ -5,6 +5,7 @@
 // start from the one --emit-script writes.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -48,12 +49,13 @@ bool ChooseQuickExe(const std::optional<std::string>& given, const std::vector<T
 // "<wpf>" (below the publisher's name when given), every subfolder and
 // file, a program group with a shortcut to exe (when not empty), the undo
 // log and the uninstall entry with name, version and publisher, and the
-// launch of exe on the finish page. Each Data.FileName is data_prefix and
-// the entry's path.
+// launch of exe on the finish page, in English (9) and the languages of
+// lg_ids. Each Data.FileName is data_prefix and the entry's path.
 std::string QuickScript(const TQuickRequest& request, const std::vector<TQuickEntry>& entries,
-                        const std::string& exe, const std::string& data_prefix);
+                        const std::string& exe, const std::vector<int32_t>& lg_ids, const std::string& data_prefix);
 
-// The whole command: checks the names, lists the folder, writes the script
+// The whole command: checks the names, lists the folder, reads the
+// languages of the packs given (looked up as setup looks them up), writes the script
 // to EmitScript when asked (replacing a file in one step) and builds the
 // installer. Returns 0 on success, 1 on a failure, printed to err.
 int QuickCommand(const TQuickRequest& request, std::ostream& out, std::ostream& err);

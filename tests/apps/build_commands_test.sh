@@ -264,6 +264,7 @@ for want in "Obj.name = 'de.xlg'" "Obj.DefaultFolderName = '<wpf>Acme\\Demo App'
   grep -aqF "$want" <<<"$dump" || fail "folder: the package lacks $want"
 done
 grep -aq "link" <<<"$dump" && fail "folder: the link was packaged"
+grep -aA3 "Obj.LgIDs.Strings" <<<"$dump" | grep -q "'7'" || fail "folder: German is not offered: $(grep -aA3 LgIDs <<<"$dump")"
 # The emitted script, written into the folder, builds the same package.
 rm -f app/link
 quick --emit-script app/demo.xss -q || fail "folder --emit-script"
