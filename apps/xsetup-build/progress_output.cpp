@@ -111,7 +111,7 @@ std::string FormatBytes(int64_t bytes) {
     value /= 1024;
     ++unit;
   }
-  // Three significant digits at most.
+  // Two decimals below 10, one below 100, none above: three or four digits.
   std::string number = Printf(value < 10 ? "%.2f" : value < 100 ? "%.1f" : "%.0f", value);
   return number + " " + units[unit];
 }
