@@ -1,6 +1,7 @@
 // The builder's progress display and its listing of a folder for quick mode.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "platform/file_system.h"
