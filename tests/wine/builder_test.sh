@@ -25,12 +25,8 @@ run "$builder" folder "$work/app" -o "$work/quick-setup.exe" --name 'Hello Quick
   { cat "$work/build.out"; echo "FAIL: quick build"; exit 1; }
 grep -q "quick-setup.exe: 6 files, " "$work/build.out" || fail "no summary line: $(cat "$work/build.out")"
 
-run "$stubs/$arch/setup.exe" /silent >/dev/null 2>&1
-snapshot >"$work/before.txt"
-code=$(setup "$work/quick-setup.exe" "$work/quick.log")
-[ "$code" = 0 ] || fail "quick install: exit code $code: $(cat "$work/quick.log")"
-folder=$(entry_value HelloQuick Comments | sed 's/^Install folder: //')
-app=$(unix_path "$folder")
+take_before "$stubs/$arch/setup.exe"
+install_entry "$work/quick-setup.exe" "$work/quick.log" HelloQuick quick
 [[ "$folder" == *'\Programs\Quick Example\Hello Quick\' ]] || fail "quick: not under the user's programs: '$folder'"
 for f in hello.exe hello_tools.dll readme.txt license.txt docs/more/notes.txt; do
   cmp -s "$work/app/$f" "$app/$f" || fail "quick $f: not installed as packaged"
@@ -45,9 +41,7 @@ link=$(find "$drive/users" -path '*Start Menu/Programs/Hello Quick/Hello Quick.l
 target=$([ -n "$link" ] && { strings -n 8 "$link"; strings -n 8 -el "$link"; } | grep -iE '^[a-z]:\\.*\\hello\.exe$' | head -n 1)
 [ -n "$target" ] && cmp -s "$(unix_path "$target")" "$work/app/hello.exe" ||
   fail "quick: the shortcut '$link' leads to '$target', not the installed hello.exe"
-code=$(uninstall HelloQuick)
-[ "$code" = 0 ] || fail "quick uninstall: exit code '$code': $(cat "$work/uninstall-HelloQuick.log" 2>&1)"
-expect_unchanged quick
+uninstall_cleanly HelloQuick quick
 
 # --- A signed installer --------------------------------------------------------
 openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj '/CN=XSetup test signer' \
@@ -65,12 +59,9 @@ for start in "--start $stub_size" ""; do
   result=$(run "$builder" verify "$work/signed-setup.exe" $start 2>&1 | tr -d '\r')
   [ "$result" = ok ] || fail "verify $start of the signed installer: $result"
 done
-code=$(setup "$work/signed-setup.exe" "$work/signed.log")
-[ "$code" = 0 ] || fail "signed install: exit code $code: $(cat "$work/signed.log")"
+install_entry "$work/signed-setup.exe" "$work/signed.log" HelloQuick signed
 cmp -s "$work/app/hello.exe" "$app/hello.exe" || fail "signed: hello.exe not installed"
-code=$(uninstall HelloQuick)
-[ "$code" = 0 ] || fail "signed uninstall: exit code '$code'"
-expect_unchanged signed
+uninstall_cleanly HelloQuick signed
 
 [ "$failures" -eq 0 ] && echo "all builder checks passed"
 [ "$failures" -eq 0 ]

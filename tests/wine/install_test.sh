@@ -31,17 +31,10 @@ sed -e "s/Software\\\\XSetup Items'/Software\\\\XSetup Items B'/" -e "s/Name = '
   "$work/items.xss" >"$work/items-b.xss"
 build "$work/items-b.xss" "$work/items-b-setup.exe"
 
-# The shell makes some of the user's folders ("Programs") when a program
-# first asks for them; a setup.exe without a package asks as every run does.
-run "$stubs/$arch/setup.exe" /silent >/dev/null 2>&1
-snapshot >"$work/before.txt"
+take_before "$stubs/$arch/setup.exe"
 
 # --- The example: a silent install, checked from outside -------------------
-code=$(setup "$work/hello-setup.exe" "$work/hello.log")
-[ "$code" = 0 ] || fail "example install: exit code $code: $(cat "$work/hello.log")"
-folder=$(entry_value HelloNotes Comments | sed 's/^Install folder: //')
-app=$(unix_path "$folder")
-[ -n "$folder" ] && [ -d "$app" ] || fail "example: no install folder ($folder)"
+install_entry "$work/hello-setup.exe" "$work/hello.log" HelloNotes example
 for f in hello.exe hello_tools.dll readme.txt notes.txt; do
   cmp -s "$example/$f" "$app/$f" || fail "example $f: not installed as packaged"
   [ "$(stat -c %Y "$app/$f")" = "$(stat -c %Y "$example/$f")" ] || fail "example $f: time stamp not kept"
@@ -68,15 +61,10 @@ grep -q "earlier installation: HelloNotes in $(sed 's/[\\.]/\\&/g' <<<"$folder")
   fail "the reinstall did not find the earlier installation: $(cat "$work/hello2.log")"
 [ "$(run reg query "$uninstall_key" 2>/dev/null | grep -c 'Uninstall\\HelloNotes')" = 1 ] || fail "example: not one entry"
 
-code=$(uninstall HelloNotes)
-[ "$code" = 0 ] || fail "example uninstall: exit code '$code': $(cat "$work/uninstall-HelloNotes.log" 2>&1)"
-expect_unchanged example
+uninstall_cleanly HelloNotes example
 
 # --- Every item kind -------------------------------------------------------
-code=$(setup "$work/items-setup.exe" "$work/items.log")
-[ "$code" = 0 ] || fail "items install: exit code $code: $(cat "$work/items.log")"
-folder=$(entry_value XSetupItems Comments | sed 's/^Install folder: //')
-app=$(unix_path "$folder")
+install_entry "$work/items-setup.exe" "$work/items.log" XSetupItems items
 for f in hello.exe Data/hello_tools.dll run_script.exe; do
   cmp -s "$work/$(basename "$f")" "$app/$f" || fail "items $f: not installed as packaged"
 done
@@ -135,9 +123,7 @@ find "$drive/users" -name xsetup-items-temp.exe | grep -q . && fail "aborted run
 # The next run takes the journal in; its uninstall leaves nothing.
 code=$(setup "$work/items-setup.exe" "$work/after-abort.log")
 [ "$code" = 0 ] || fail "install after the abort: exit code $code"
-code=$(uninstall XSetupItems)
-[ "$code" = 0 ] || fail "uninstall after the abort: exit code '$code'"
-expect_unchanged abort
+uninstall_cleanly XSetupItems abort
 
 # --- Killed at any moment ----------------------------------------------------
 # SETUP DELAY...: starts SETUP silently and kills it after each delay.
@@ -166,9 +152,7 @@ kill_after "$work/items2-setup.exe" 0.3 0.6 0.9 1.2 1.6 2.0 2.5 3.0
 code=$(setup "$work/items2-setup.exe" "$work/after-kill.log")
 [ "$code" = 0 ] || fail "install after the kills: exit code $code: $(cat "$work/after-kill.log")"
 cmp -s "$app/hello.exe" "$work/run_script.exe" || fail "after the kills: hello.exe is not the new version's"
-code=$(uninstall XSetupItems)
-[ "$code" = 0 ] || fail "uninstall after the kills: exit code '$code'"
-expect_unchanged kill
+uninstall_cleanly XSetupItems kill
 
 [ "$failures" -eq 0 ] && echo "all install checks passed"
 [ "$failures" -eq 0 ]

@@ -59,3 +59,29 @@ uninstall() {
   done
   tail -n 1 "$log" | tr -d '\r' | sed -n 's/.* end: exit code //p'
 }
+# Runs the uninstall command of ENTRY, then checks that it succeeded and
+# that the machine is as it was before (NAME names the case in messages).
+uninstall_cleanly() {
+  local code
+  code=$(uninstall "$1")
+  [ "$code" = 0 ] || fail "$2: uninstall exit code '$code': $(tail -n 5 "$work/uninstall-$1.log" 2>&1)"
+  expect_unchanged "$2"
+}
+# The snapshot the checks compare with, taken once the shell has made the
+# user's folders it makes when a program first asks for them ("Programs"):
+# a setup.exe without a package (STUB) asks as every run does.
+take_before() {
+  run "$1" /silent >/dev/null 2>&1
+  snapshot >"$work/before.txt"
+}
+# Installs SETUP silently, logging to LOG, and checks its exit code; sets
+# folder to the install folder its uninstall entry ENTRY names and app to
+# that folder's Unix path. NAME names the case in messages.
+install_entry() {
+  local code
+  code=$(setup "$1" "$2")
+  [ "$code" = 0 ] || fail "$4 install: exit code $code: $(cat "$2")"
+  folder=$(entry_value "$3" Comments | sed 's/^Install folder: //')
+  app=$(unix_path "$folder")
+  [ -n "$folder" ] && [ -d "$app" ] || fail "$4: no install folder ($folder)"
+}
