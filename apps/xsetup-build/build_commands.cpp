@@ -15,6 +15,7 @@
 #include "package/qstream.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
+#include "progress_output.h"
 #include "script/file_items.h"
 #include "script_source.h"
 #include "stub_folder.h"
@@ -48,8 +49,9 @@ bool ReadsBack(TStream& file, int64_t start) {
 // Writes OUT through a new temporary file beside it, which is checked (its
 // container, at start) and then moved over OUT in one step: whatever fails,
 // an earlier OUT stays as it was and no temporary file is left behind.
+// On success size_out is the size of the file published.
 bool Publish(const std::string& out_file, int64_t start, const std::function<bool(TStream&)>& write,
-             std::ostream& err) {
+             std::ostream& err, int64_t* size_out = nullptr) {
   std::unique_ptr<TFileStream> temp = CreateTempFileBeside(out_file);
   if (!temp) {
     err << "xsetup-build: cannot write " << out_file << " (no temporary file can be made beside it)\n";
@@ -60,6 +62,7 @@ bool Publish(const std::string& out_file, int64_t start, const std::function<boo
   bool ok = false;
   try {
     ok = write(*temp) && ReadsBack(*temp, start);
+    if (ok && size_out) *size_out = temp->Size();
   } catch (const std::exception&) {
     ok = false;
   }
@@ -74,38 +77,47 @@ bool Publish(const std::string& out_file, int64_t start, const std::function<boo
 }
 
 // Loads the bytes and facts of every source file the script names, relative
-// to folder.
-bool LoadSourceFiles(TXInstall& script, const std::string& folder, const std::string& script_file,
-                     std::ostream& err) {
-  auto load = [&](TXStreamObject& data, const std::string& what) {
+// to folder. Every file that cannot be read is named, with the line of its
+// item's block, before false is returned.
+bool LoadSourceFiles(TXInstall& script, const std::vector<int>& block_lines, const std::string& folder,
+                     const std::string& script_file, std::ostream& err) {
+  int missing = 0;
+  auto load = [&](TXStreamObject& data, int line, const std::string& what) {
     std::string name = data.FileName;
     if (!data.LoadFromFile(folder + name, true)) {
-      err << script_file << ": " << what << ": cannot read '" << name << "'\n";
-      return false;
+      err << script_file << ":" << line << ": " << what << ": cannot read '" << name << "'\n";
+      ++missing;
     }
     data.FileName = name;
-    return true;
   };
   TXStreamObject& image = script.Design.TopImage;
-  if (!image.FileName.empty() && !load(image, "Design.TopImage")) return false;
+  if (!image.FileName.empty()) load(image, block_lines[0], "Design.TopImage");
   for (int i = 0; i < script.Items.Count(); ++i)
     if (auto* file = dynamic_cast<TXUIFileItem*>(script.Items.GetItem(i)))
-      if (!load(file->Data, file->ClassName() + " '" + file->FileName + "'")) return false;
-  return true;
+      load(file->Data, block_lines[static_cast<size_t>(i) + 1], file->ClassName() + " '" + file->FileName + "'");
+  if (missing > 1) err << script_file << ": " << missing << " source files cannot be read\n";
+  return missing == 0;
 }
 
 // The script with its source files and the language packs.
-bool LoadContents(const std::string& script_file, const std::vector<std::string>& packs,
-                  TXPackageContents& contents, std::ostream& err) {
+bool LoadContents(const TBuildRequest& request, TXPackageContents& contents, std::ostream& err) {
   std::string source;
-  if (!ReadWholeFile(script_file, source, err)) return false;
+  if (request.Source) source = *request.Source;
+  else if (!ReadWholeFile(request.Script, source, err)) return false;
   TScriptError error;
-  if (!ReadScriptSource(source, contents.Script, error)) {
-    err << script_file << ":" << error.Line << ": " << error.Message << "\n";
+  std::vector<int> block_lines;
+  if (!ReadScriptSource(source, contents.Script, error, &block_lines)) {
+    // Line 0 is a fault of the source as a whole.
+    err << request.Script;
+    if (error.Line > 0) err << ":" << error.Line;
+    err << ": " << error.Message << "\n";
     return false;
   }
-  if (!LoadSourceFiles(contents.Script, ExtractFilePath(script_file), script_file, err)) return false;
-  for (const std::string& pack : packs) {
+  const std::string folder = request.Source ? request.SourceFolder : ExtractFilePath(request.Script);
+  if (!LoadSourceFiles(contents.Script, block_lines, folder, request.Script, err)) return false;
+  const TStubFolder share = FindStubFolder(request.Stubs);
+  for (const std::string& given : request.Packs) {
+    const std::string pack = LangPackFile(share, given);
     try {
       TFileStream file(pack, FileMode::OpenRead);
       if (contents.Languages.AddStream(".xlg", file, ExtractFileName(pack)) < 0) throw EStreamError(pack);
@@ -117,12 +129,56 @@ bool LoadContents(const std::string& script_file, const std::vector<std::string>
   return true;
 }
 
-// Writes the install package into out at start.
-bool SavePackage(TXPackageContents& contents, TStream& out, int64_t start) {
+// The source files of the script's file items: how many and their bytes.
+void CountSourceFiles(TXInstall& script, int64_t& files, int64_t& bytes) {
+  files = bytes = 0;
+  for (int i = 0; i < script.Items.Count(); ++i)
+    if (auto* file = dynamic_cast<TXUIFileItem*>(script.Items.GetItem(i))) {
+      ++files;
+      bytes += file->Data.Size;
+    }
+}
+
+// Writes the install package into out at start, telling progress of each
+// file item written.
+bool SavePackage(TXPackageContents& contents, TStream& out, int64_t start, TBuildProgress& progress) {
   std::unique_ptr<TXFiler> filer = FilerClass<TXInstallFiler>();
   filer->Setup(&contents, ifBestCompression, {});
   filer->StartOffset = start;
-  return filer->SaveToStream(out, nullptr, false);
+  for (int i = 0; i < filer->Groups.Count(); ++i)
+    if (auto* group = dynamic_cast<TXRStreamFilerGroup*>(filer->Groups[i]))
+      group->OnElementSaved = [&](TPersistent& element) {
+        if (auto* file = dynamic_cast<TXUIFileItem*>(&element)) progress.FileWritten(file->Data.Size);
+      };
+  int64_t files = 0, bytes = 0;
+  CountSourceFiles(contents.Script, files, bytes);
+  progress.Start(files, bytes);
+  const bool ok = filer->SaveToStream(out, nullptr, false);
+  progress.Finish();
+  return ok;
+}
+
+// Writes the package of contents, behind the stub when given, to the
+// request's OUT, with progress on err and the summary line on out.
+bool BuildAndPublish(const TBuildRequest& request, TXPackageContents& contents, const std::string& stub,
+                     int64_t start, std::ostream& out, std::ostream& err) {
+  const TStopwatch clock;
+  std::unique_ptr<TBuildProgress> progress = MakeBuildProgress(ChooseProgressStyle(request.Quiet), err);
+  int64_t size = 0;
+  const bool ok = Publish(request.Out, start, [&](TStream& file) {
+    if (stub.empty()) return SavePackage(contents, file, 0, *progress);
+    TFileStream program(stub, FileMode::OpenRead);
+    // The stub as checked: a stub changed since is refused, not appended to.
+    return file.CopyFrom(program, 0) == start && program.Size() == start &&
+           SavePackage(contents, file, start, *progress);
+  }, err, &size);
+  if (!ok) return false;
+  if (!request.Quiet) {
+    int64_t files = 0, bytes = 0;
+    CountSourceFiles(contents.Script, files, bytes);
+    out << SummaryLine(request.Out, files, bytes, size, clock.Seconds()) << std::endl;
+  }
+  return true;
 }
 
 // Checks a stub of the chosen architecture; prints the fault and where the
@@ -155,15 +211,13 @@ bool AddUninstallers(TXInstall& script, const TStubFolder& folder, const std::st
 
 }  // namespace
 
-int PackageCommand(const std::string& script_file, const std::string& out_file,
-                   const std::vector<std::string>& packs, std::ostream& err) {
+int PackageCommand(const TBuildRequest& request, std::ostream& out, std::ostream& err) {
   TXPackageContents contents;
-  if (!LoadContents(script_file, packs, contents, err)) return 1;
-  bool ok = Publish(out_file, 0, [&](TStream& out) { return SavePackage(contents, out, 0); }, err);
-  return ok ? 0 : 1;
+  if (!LoadContents(request, contents, err)) return 1;
+  return BuildAndPublish(request, contents, {}, 0, out, err) ? 0 : 1;
 }
 
-int SetupCommand(const TSetupRequest& request, std::ostream& err) {
+int SetupCommand(const TBuildRequest& request, std::ostream& out, std::ostream& err) {
   const TStubFolder folder = FindStubFolder(request.Stubs);
   if (!FolderExists(folder.Path)) {
     err << "xsetup-build: no stub folder " << folder.Path << " (from " << folder.Source << ")\n";
@@ -173,14 +227,9 @@ int SetupCommand(const TSetupRequest& request, std::ostream& err) {
   int64_t start = 0;
   if (!CheckStubFile(folder, stub, request.Arch, true, start, err)) return 1;
   TXPackageContents contents;
-  if (!LoadContents(request.Script, request.Packs, contents, err)) return 1;
+  if (!LoadContents(request, contents, err)) return 1;
   if (!AddUninstallers(contents.Script, folder, request.Arch, err)) return 1;
-  bool ok = Publish(request.Out, start, [&](TStream& out) {
-    TFileStream program(stub, FileMode::OpenRead);
-    // The stub as checked: a stub changed since is refused, not appended to.
-    return out.CopyFrom(program, 0) == start && program.Size() == start && SavePackage(contents, out, start);
-  }, err);
-  return ok ? 0 : 1;
+  return BuildAndPublish(request, contents, stub, start, out, err) ? 0 : 1;
 }
 
 int LangCommand(const std::string& words_file, const std::string& out_file, std::ostream& err) {
@@ -205,6 +254,14 @@ int LangCommand(const std::string& words_file, const std::string& out_file, std:
   if (name >= 0) project.LgName = table.Words().ValueFromIndex(name);
   bool ok = Publish(out_file, 0, [&](TStream& out) { return SaveLgProject(out, project); }, err);
   return ok ? 0 : 1;
+}
+
+std::optional<int32_t> LangPackID(const std::string& pack_file) {
+  TXLgProject project;
+  project.AppID = kAppID;
+  project.AppVer = kAppVer;
+  if (!ReadLgProjectFile(pack_file, project)) return std::nullopt;
+  return project.LgID();
 }
 
 int LangDecodeCommand(const std::string& pack_file, std::ostream& out, std::ostream& err) {

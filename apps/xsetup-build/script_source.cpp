@@ -181,7 +181,8 @@ std::unique_ptr<TPersistent> ReadBlock(const Block& block, TPersistent* target, 
 
 }  // namespace
 
-bool ReadScriptSource(const std::string& source, TXInstall& script, TScriptError& error) {
+bool ReadScriptSource(const std::string& source, TXInstall& script, TScriptError& error,
+                      std::vector<int>* block_lines) {
   std::vector<Block> blocks;
   if (!SplitBlocks(source, blocks, error)) return false;
   script.Clear();
@@ -194,6 +195,10 @@ bool ReadScriptSource(const std::string& source, TXInstall& script, TScriptError
     script.AddItem(std::unique_ptr<TXUICustomItem>(static_cast<TXUICustomItem*>(object.release())));
   }
   script.SplitSections();
+  if (block_lines) {
+    block_lines->clear();
+    for (const Block& block : blocks) block_lines->push_back(block.first_line);
+  }
   return true;
 }
 

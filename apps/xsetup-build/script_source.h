@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "script/install.h"
 
@@ -19,7 +20,11 @@ struct TScriptError {
 // Fills script from source. Every property must name a published or defined
 // property of its object; the first block must be a TXInstall and every
 // further one an item class. On success returns true. On failure returns
-// false with the first fault in error; script is then unspecified.
-bool ReadScriptSource(const std::string& source, TXInstall& script, TScriptError& error);
+// false with the first fault in error; script is then unspecified. When
+// block_lines is given, it receives on success the line each block starts
+// on: the script's, then one per item in the order of script.Items, for
+// messages about what the blocks name.
+bool ReadScriptSource(const std::string& source, TXInstall& script, TScriptError& error,
+                      std::vector<int>* block_lines = nullptr);
 
 }  // namespace xs

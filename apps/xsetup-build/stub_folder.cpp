@@ -23,6 +23,12 @@ std::string StubFile(const TStubFolder& folder, const std::string& arch, const s
   return folder.Path + arch + kPathDelim + name;
 }
 
+std::string LangPackFile(const TStubFolder& folder, const std::string& pack) {
+  const bool is_path = pack.find_first_of("/\\") != std::string::npos || !ExtractFileExt(pack).empty();
+  if (is_path || GetFileAttr(pack) != faInvalid) return pack;
+  return folder.Path + "lang" + kPathDelim + pack + ".xlg";
+}
+
 uint16_t StubMachine(const std::string& arch) {
   return arch == "x64" ? kPeMachineAmd64 : arch == "x86" ? kPeMachineI386 : 0;
 }

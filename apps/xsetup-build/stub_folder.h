@@ -1,5 +1,6 @@
 // The stubs that `xsetup-build setup` builds on: a folder with the
-// subfolders x64/ and x86/, each holding setup.exe and uninst.exe.
+// subfolders x64/ and x86/, each holding setup.exe and uninst.exe, and
+// lang/ with the compiled language packs.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,12 @@ TStubFolder FindStubFolder(const std::string& option);
 // The stub program name ("setup.exe" or "uninst.exe") for arch ("x64" or
 // "x86") in folder.
 std::string StubFile(const TStubFolder& folder, const std::string& arch, const std::string& name);
+
+// The language pack --lang names: pack itself when it is a file or has a
+// folder part or an extension (a path), else the compiled pack of that
+// language in the folder's lang/ ("de": lang/de.xlg), as installed beside
+// the stubs.
+std::string LangPackFile(const TStubFolder& folder, const std::string& pack);
 
 // The PE machine type a stub of arch must carry; 0 for an unknown arch.
 uint16_t StubMachine(const std::string& arch);

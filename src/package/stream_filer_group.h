@@ -59,6 +59,9 @@ class TXRStreamFilerGroup : public TXFilerGroup {
   // the index (TXStreamBytes) stay in the package and are read on demand,
   // instead of being read into memory.
   bool BindSources = false;
+  // Called by SaveGroup after each element's header is written whole, so a
+  // builder can report its progress item by item.
+  std::function<void(TPersistent&)> OnElementSaved;
 
   // CurrentCount := ObjectBaseCount; a fresh DataIndex, written when
   // SaveOptions has 2, with its entries (AddObjectIndexEntries) from Idx

@@ -35,6 +35,7 @@ bool TXRStreamFilerGroup::SaveGroup(TXRStream& container, TXProgressItem* progre
     for (int i = 0; i < count; ++i) {
       TPersistent* element = ItemAt(i);
       if (!element || !SaveItem(container, *element, PxBeginStepChild(progress))) return false;
+      if (OnElementSaved) OnElementSaved(*element);
     }
     return true;
   });

@@ -33,7 +33,14 @@ for lang in en de fr; do
   cmp -s <(tr -d '\r' <"$words/$lang.words" | grep -av '^$') <(tr -d '\r' <"$lang.back") || fail "$lang round trip"
 done
 
-"$tool" package good.xss -o good.pkg --lang de.xlg --lang fr.xlg || fail "package"
+out=$("$tool" package good.xss -o good.pkg --lang de.xlg --lang fr.xlg 2>progress.txt) || fail "package"
+# Not a terminal: plain progress lines, then the summary on the output.
+[ "$(tail -n 1 progress.txt)" = "xsetup-build: 100%, 1/1 files, 14 B of 14 B" ] || fail "progress: $(cat progress.txt)"
+grep -q $'\r' progress.txt && fail "a progress line redrawn into a file"
+grep -Eq "^good.pkg: 1 file, 14 B in, [0-9.]+ KB out, [0-9.]+ s$" <<<"$out" || fail "summary: '$out'"
+[ -z "$("$tool" package good.xss -o quiet.pkg -q 2>&1)" ] || fail "-q is not quiet"
+for flag in -h --help; do "$tool" $flag | grep -q "^usage: xsetup-build package" || fail "$flag"; done
+"$tool" --version | grep -Eq '^xsetup-build [0-9]+\.[0-9]+\.[0-9]+$' || fail "--version"
 [ "$("$tool" verify good.pkg)" = ok ] || fail "verify"
 dump=$("$tool" dump good.pkg)
 grep -aq '"Languages"' <<<"$dump" || fail "no Languages group"
@@ -71,6 +78,30 @@ object TXObjectComponent
   ObjClassName = 'TXUIFileItem'
   Obj.Data.FileName = 'nothere.bin'
 end"
+# Every missing source file is named with its block's line, not only the
+# first; a file that is there between them changes nothing.
+check_error missing3 "missing3.xss:8: TXUIFileItem '': cannot read 'gone2.bin'" "object TXObjectComponent
+  ObjClassName = 'TXInstall'
+end
+object TXObjectComponent
+  ObjClassName = 'TXUIFileItem'
+  Obj.Data.FileName = 'gone1.bin'
+end
+object TXObjectComponent
+  ObjClassName = 'TXUIFileItem'
+  Obj.Data.FileName = 'gone2.bin'
+end
+object TXObjectComponent
+  ObjClassName = 'TXUIFileItem'
+  Obj.Data.FileName = 'payload.bin'
+end
+object TXObjectComponent
+  ObjClassName = 'TXUIFileItem'
+  Obj.Data.FileName = 'gone3.bin'
+end"
+grep -aq "missing3.xss:4: .*'gone1.bin'" <<<"$out" && grep -aq "missing3.xss:16: .*'gone3.bin'" <<<"$out" &&
+  grep -aq "missing3.xss: 3 source files cannot be read" <<<"$out" || fail "missing files not all named: '$out'"
+check_error empty "empty.xss: the script holds no object block" "// nothing but a comment"
 check_error outside "outside.xss:1: expected 'object" "Title = 'x'"
 # A full disk, emulated by a file size limit: the write fails, the earlier
 # package stays as it was and no temporary file is left. The payload is
@@ -211,5 +242,58 @@ out=$(trap '' XFSZ; ulimit -f 64; "$tool" setup app.xss -o s.exe --stubs given 2
 grep -aq "cannot write s.exe" <<<"$out" || fail "setup, full disk: got '$out'"
 cmp -s s.exe before.exe || fail "setup, full disk: the earlier installer changed"
 [ -z "$(ls ./*.tmp 2>/dev/null)" ] || fail "setup, full disk: a temporary file was left"
+
+# --- folder: an installer for a folder with no script ----------------------
+mkdir -p app/sub/empty app/docs "app/it's"
+printf 'program' >app/prog.exe; printf 'a' >app/sub/a.txt; printf 'b' >"app/it's/b.txt"; printf 'c' >app/sub/tool.exe
+ln -s /etc app/link
+# The language packs of the installed layout, found by language. Five
+# files: the four of the folder and uninst.exe.
+mkdir -p given/lang && cp ../de.xlg given/lang/
+quick() { "$tool" folder app -o q.exe --name 'Demo App' --version 2.1 --publisher Acme --stubs given "$@"; }
+out=$(quick --lang de 2>&1) || fail "folder: $out"
+grep -q "skipped the link link" <<<"$out" || fail "folder: the link was not named as skipped: $out"
+grep -Eq "^q.exe: 5 files, 1.01 KB in, " <<<"$out" || fail "folder summary: $out"
+[ "$("$tool" verify q.exe)" = ok ] || fail "folder: verify"
+dump=$("$tool" dump q.exe)
+for want in "Obj.name = 'de.xlg'" "Obj.DefaultFolderName = '<wpf>Acme\\Demo App'" "Title = 'Demo App'" \
+    "Version = '2.1'" "LogTitle = 'DemoApp'" "s = 'Acme'" "Launch = '<install>prog.exe'" \
+    "Obj.FolderName = '<install>sub\\empty'" "Obj.FolderName = '<install>docs'" \
+    "Obj.FileName = '<install>it'#39's\\b.txt'" "Obj.FileName = '<install>sub\\tool.exe'" \
+    "Obj.LinkName = '<group>\\Demo App.lnk'" "Obj.FileName = '<install>uninst.exe'"; do
+  grep -aqF "$want" <<<"$dump" || fail "folder: the package lacks $want"
+done
+grep -aq "link" <<<"$dump" && fail "folder: the link was packaged"
+grep -aA3 "Obj.LgIDs.Strings" <<<"$dump" | grep -q "'7'" || fail "folder: German is not offered: $(grep -aA3 LgIDs <<<"$dump")"
+# The emitted script, written into the folder, builds the same package.
+rm -f app/link
+quick --emit-script app/demo.xss -q || fail "folder --emit-script"
+"$tool" setup app/demo.xss -o emitted.exe --stubs given -q || fail "setup from the emitted script"
+cmp -s <("$tool" dump q.exe) <("$tool" dump emitted.exe) || fail "the emitted script builds another package"
+# Written elsewhere, its file names lead back to the folder.
+mkdir -p elsewhere && quick --emit-script elsewhere/demo.xss -q || fail "--emit-script elsewhere"
+grep -qF "Obj.Data.FileName = '../app/sub/a.txt'" elsewhere/demo.xss || fail "emitted names: $(grep Data.FileName elsewhere/demo.xss)"
+"$tool" setup elsewhere/demo.xss -o elsewhere.exe --stubs given -q || fail "setup from the script elsewhere"
+rm app/demo.xss
+# The program: --exe picks one; two at the top and none given: no shortcut.
+printf 'second' >app/second.exe
+quick -q || fail "folder with two programs"
+"$tool" dump q.exe | grep -aq "LinkName\|Launch =" && fail "two programs, none chosen: a shortcut was made"
+quick -q --exe 'sub\tool.exe' || fail "--exe sub\\tool.exe"
+"$tool" dump q.exe | grep -aqF "Launch = '<install>sub\\tool.exe'" || fail "--exe: not launched"
+while IFS='|' read -r code message args; do
+  out=$(eval "$tool folder $args" 2>&1)
+  [ $? = "$code" ] && grep -aqF -- "$message" <<<"$out" || fail "folder $args: exit $?, got '$out'"
+done <<'CASES'
+1|--exe names no file of the folder: 'nothere.exe'|app -o x.exe --name N --stubs given --exe nothere.exe
+1|--name must be a name Windows can give a folder|app -o x.exe --name 'a/b' --stubs given
+1|no folder nothere|nothere -o x.exe --name N --stubs given
+2|folder needs --name NAME|app -o x.exe
+1|cannot read language pack given/lang/xx.xlg|app -o x.exe --name N --stubs given --lang xx
+CASES
+[ ! -e x.exe ] || fail "a failed folder build left its output"
+printf 'u' >app/uninst.exe
+out=$(quick 2>&1) && fail "a folder with uninst.exe at its top was built"
+grep -q "holds uninst.exe" <<<"$out" || fail "uninst.exe: got '$out'"
 cd .. || exit 1
 echo "build commands: all checks passed"

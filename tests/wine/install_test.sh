@@ -9,62 +9,7 @@
 set -u
 work=$1 wine_dir=$2 bits=$3 stubs=$4 builder=$5 example=$6 run_script=$7 hold_mutex=$8
 here=$(cd "$(dirname "$0")" && pwd)
-run() { "$here/wine-run.sh" "$wine_dir" "$@"; }
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-arch=x64
-[ "$bits" = 32 ] && arch=x86
-prefix="$wine_dir/prefix"
-drive="$prefix/drive_c"
-uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-
-# What an installation could leave: the files outside the Windows and the
-# temporary folders (with sizes), and the user's and the machine's software
-# keys.
-snapshot() {
-  (cd "$drive" && find . \( -path ./windows -o -iname temp \) -prune -o -printf '%p %s\n' | sort)
-  # Wine keeps some display settings of its own under HKCU as programs start.
-  run reg query 'HKCU\Software' /s 2>&1 | tr -d '\r' | grep -v 'Wine\\Temporary System Parameters'
-  run reg query 'HKLM\Software' /s 2>&1 | tr -d '\r'
-}
-expect_unchanged() {  # NAME: the snapshot equals the one taken as "before"
-  snapshot >"$work/after-$1.txt"
-  diff -u "$work/before.txt" "$work/after-$1.txt" >"$work/diff-$1.txt" ||
-    fail "$1: the machine changed: $(head -c 1500 "$work/diff-$1.txt")"
-}
-# The value of an uninstall entry, or nothing.
-entry_value() {
-  run reg query "$uninstall_key\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
-    sed -n "s/^ *$2 *REG_SZ *//p"
-}
-unix_path() { run winepath -u "$1" 2>/dev/null | tr -d '\r'; }
-# Runs SETUP with ARGS silently, logging to LOG; echoes the exit code.
-setup() {
-  local exe=$1 log=$2
-  shift 2
-  rm -f "$log"
-  run "$exe" /silent "/log:$(run winepath -w "$log" 2>/dev/null | tr -d '\r')" "$@" >/dev/null 2>&1
-  echo $?
-}
-# Runs the uninstall command of ENTRY silently and waits for the copy that
-# does the work to end; echoes its exit code (from the run log's last line).
-uninstall() {
-  local command log exe file
-  command=$(entry_value "$1" UninstallString)
-  exe=$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")
-  file=$(sed -n 's/.*\/file:"\([^"]*\)".*/\1/p' <<<"$command")
-  [ -n "$exe" ] && [ -n "$file" ] || { echo "no uninstall command in $1: $command" >&2; echo 99; return; }
-  log="$work/uninstall-$1.log"
-  rm -f "$log"
-  run "$exe" "/file:$file" /silent "/log:$(run winepath -w "$log" 2>/dev/null | tr -d '\r')" >/dev/null 2>&1
-  # The program hands over to a copy of itself outside the install folder
-  # and ends; the copy writes the last end line.
-  for _ in $(seq 240); do
-    [ "$(grep -c ' end: ' "$log" 2>/dev/null)" -ge 2 ] && break
-    sleep 0.25
-  done
-  tail -n 1 "$log" | tr -d '\r' | sed -n 's/.* end: exit code //p'
-}
+. "$here/installer_checks.sh"
 
 rm -rf "$work" && mkdir -p "$work"
 cp "$here/install/items.xss" "$run_script" "$example/hello.exe" "$example/hello_tools.dll" "$work/"
@@ -86,17 +31,10 @@ sed -e "s/Software\\\\XSetup Items'/Software\\\\XSetup Items B'/" -e "s/Name = '
   "$work/items.xss" >"$work/items-b.xss"
 build "$work/items-b.xss" "$work/items-b-setup.exe"
 
-# The shell makes some of the user's folders ("Programs") when a program
-# first asks for them; a setup.exe without a package asks as every run does.
-run "$stubs/$arch/setup.exe" /silent >/dev/null 2>&1
-snapshot >"$work/before.txt"
+take_before "$stubs/$arch/setup.exe"
 
 # --- The example: a silent install, checked from outside -------------------
-code=$(setup "$work/hello-setup.exe" "$work/hello.log")
-[ "$code" = 0 ] || fail "example install: exit code $code: $(cat "$work/hello.log")"
-folder=$(entry_value HelloNotes Comments | sed 's/^Install folder: //')
-app=$(unix_path "$folder")
-[ -n "$folder" ] && [ -d "$app" ] || fail "example: no install folder ($folder)"
+install_entry "$work/hello-setup.exe" "$work/hello.log" HelloNotes example
 for f in hello.exe hello_tools.dll readme.txt notes.txt; do
   cmp -s "$example/$f" "$app/$f" || fail "example $f: not installed as packaged"
   [ "$(stat -c %Y "$app/$f")" = "$(stat -c %Y "$example/$f")" ] || fail "example $f: time stamp not kept"
@@ -123,15 +61,10 @@ grep -q "earlier installation: HelloNotes in $(sed 's/[\\.]/\\&/g' <<<"$folder")
   fail "the reinstall did not find the earlier installation: $(cat "$work/hello2.log")"
 [ "$(run reg query "$uninstall_key" 2>/dev/null | grep -c 'Uninstall\\HelloNotes')" = 1 ] || fail "example: not one entry"
 
-code=$(uninstall HelloNotes)
-[ "$code" = 0 ] || fail "example uninstall: exit code '$code': $(cat "$work/uninstall-HelloNotes.log" 2>&1)"
-expect_unchanged example
+uninstall_cleanly HelloNotes example
 
 # --- Every item kind -------------------------------------------------------
-code=$(setup "$work/items-setup.exe" "$work/items.log")
-[ "$code" = 0 ] || fail "items install: exit code $code: $(cat "$work/items.log")"
-folder=$(entry_value XSetupItems Comments | sed 's/^Install folder: //')
-app=$(unix_path "$folder")
+install_entry "$work/items-setup.exe" "$work/items.log" XSetupItems items
 for f in hello.exe Data/hello_tools.dll run_script.exe; do
   cmp -s "$work/$(basename "$f")" "$app/$f" || fail "items $f: not installed as packaged"
 done
@@ -190,9 +123,7 @@ find "$drive/users" -name xsetup-items-temp.exe | grep -q . && fail "aborted run
 # The next run takes the journal in; its uninstall leaves nothing.
 code=$(setup "$work/items-setup.exe" "$work/after-abort.log")
 [ "$code" = 0 ] || fail "install after the abort: exit code $code"
-code=$(uninstall XSetupItems)
-[ "$code" = 0 ] || fail "uninstall after the abort: exit code '$code'"
-expect_unchanged abort
+uninstall_cleanly XSetupItems abort
 
 # --- Killed at any moment ----------------------------------------------------
 # SETUP DELAY...: starts SETUP silently and kills it after each delay.
@@ -221,9 +152,7 @@ kill_after "$work/items2-setup.exe" 0.3 0.6 0.9 1.2 1.6 2.0 2.5 3.0
 code=$(setup "$work/items2-setup.exe" "$work/after-kill.log")
 [ "$code" = 0 ] || fail "install after the kills: exit code $code: $(cat "$work/after-kill.log")"
 cmp -s "$app/hello.exe" "$work/run_script.exe" || fail "after the kills: hello.exe is not the new version's"
-code=$(uninstall XSetupItems)
-[ "$code" = 0 ] || fail "uninstall after the kills: exit code '$code'"
-expect_unchanged kill
+uninstall_cleanly XSetupItems kill
 
 [ "$failures" -eq 0 ] && echo "all install checks passed"
 [ "$failures" -eq 0 ]
