@@ -1,9 +1,11 @@
 #include "build_commands.h"
 
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <thread>
 
 #include "base/error.h"
 #include "base/stream.h"
@@ -12,6 +14,7 @@
 #include "lang/lg_filer.h"
 #include "lang/words_text.h"
 #include "package/container_check.h"
+#include "package/item_compressor.h"
 #include "package/qstream.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
@@ -73,13 +76,14 @@ bool Publish(const std::string& out_file, int64_t start, const std::function<boo
   return false;
 }
 
-// Loads the bytes and facts of every source file the script names, relative
-// to folder.
+// Loads the facts of every source file the script names, relative to
+// folder; the files' bytes stay on disk until they are written, but for the
+// image, which the package carries in memory anyway.
 bool LoadSourceFiles(TXInstall& script, const std::string& folder, const std::string& script_file,
                      std::ostream& err) {
-  auto load = [&](TXStreamObject& data, const std::string& what) {
+  auto load = [&](TXStreamObject& data, const std::string& what, bool linked) {
     std::string name = data.FileName;
-    if (!data.LoadFromFile(folder + name, true)) {
+    if (!(linked ? data.LinkToFile(folder + name, true) : data.LoadFromFile(folder + name, true))) {
       err << script_file << ": " << what << ": cannot read '" << name << "'\n";
       return false;
     }
@@ -87,10 +91,10 @@ bool LoadSourceFiles(TXInstall& script, const std::string& folder, const std::st
     return true;
   };
   TXStreamObject& image = script.Design.TopImage;
-  if (!image.FileName.empty() && !load(image, "Design.TopImage")) return false;
+  if (!image.FileName.empty() && !load(image, "Design.TopImage", false)) return false;
   for (int i = 0; i < script.Items.Count(); ++i)
     if (auto* file = dynamic_cast<TXUIFileItem*>(script.Items.GetItem(i)))
-      if (!load(file->Data, file->ClassName() + " '" + file->FileName + "'")) return false;
+      if (!load(file->Data, file->ClassName() + " '" + file->FileName + "'", true)) return false;
   return true;
 }
 
@@ -117,12 +121,24 @@ bool LoadContents(const std::string& script_file, const std::vector<std::string>
   return true;
 }
 
-// Writes the install package into out at start.
-bool SavePackage(TXPackageContents& contents, TStream& out, int64_t start) {
-  std::unique_ptr<TXFiler> filer = FilerClass<TXInstallFiler>();
-  filer->Setup(&contents, ifBestCompression, {});
-  filer->StartOffset = start;
-  return filer->SaveToStream(out, nullptr, false);
+// The file items' contents, in the order the package holds them.
+std::vector<const TXStreamObject*> FileContents(const TXInstall& script) {
+  std::vector<const TXStreamObject*> contents;
+  for (int i = 0; i < script.Items.Count(); ++i)
+    if (auto* file = dynamic_cast<TXUIFileItem*>(script.Items.GetItem(i))) contents.push_back(&file->Data);
+  return contents;
+}
+
+// Writes the install package into out at start, the files' contents
+// compressed ahead on compression.Jobs threads (the writer's among them).
+bool SavePackage(TXPackageContents& contents, TStream& out, int64_t start, const TCompression& compression) {
+  TXInstallFiler filer;
+  filer.Setup(&contents, ifBestCompression, {});
+  filer.StartOffset = start;
+  int jobs = compression.Jobs > 0 ? compression.Jobs : static_cast<int>(std::thread::hardware_concurrency());
+  TXItemCompressor items(FileContents(contents.Script), compression.Best ? 12 : 9, std::max(jobs, 1) - 1);
+  filer.StoredItems = &items;
+  return filer.SaveToStream(out, nullptr, false);
 }
 
 // Checks a stub of the chosen architecture; prints the fault and where the
@@ -144,7 +160,7 @@ bool AddUninstallers(TXInstall& script, const TStubFolder& folder, const std::st
   int64_t size = 0;
   if (!CheckStubFile(folder, file, arch, false, size, err)) return false;
   TXStreamObject data;
-  if (!data.LoadFromFile(file, true)) {
+  if (!data.LinkToFile(file, true)) {
     err << "xsetup-build: cannot read " << file << "\n";
     return false;
   }
@@ -156,10 +172,10 @@ bool AddUninstallers(TXInstall& script, const TStubFolder& folder, const std::st
 }  // namespace
 
 int PackageCommand(const std::string& script_file, const std::string& out_file,
-                   const std::vector<std::string>& packs, std::ostream& err) {
+                   const std::vector<std::string>& packs, const TCompression& compression, std::ostream& err) {
   TXPackageContents contents;
   if (!LoadContents(script_file, packs, contents, err)) return 1;
-  bool ok = Publish(out_file, 0, [&](TStream& out) { return SavePackage(contents, out, 0); }, err);
+  bool ok = Publish(out_file, 0, [&](TStream& out) { return SavePackage(contents, out, 0, compression); }, err);
   return ok ? 0 : 1;
 }
 
@@ -178,7 +194,7 @@ int SetupCommand(const TSetupRequest& request, std::ostream& err) {
   bool ok = Publish(request.Out, start, [&](TStream& out) {
     TFileStream program(stub, FileMode::OpenRead);
     // The stub as checked: a stub changed since is refused, not appended to.
-    return out.CopyFrom(program, 0) == start && program.Size() == start && SavePackage(contents, out, start);
+    return out.CopyFrom(program, 0) == start && program.Size() == start && SavePackage(contents, out, start, request.Compression);
   }, err);
   return ok ? 0 : 1;
 }

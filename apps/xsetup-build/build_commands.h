@@ -7,15 +7,26 @@
 
 namespace xs {
 
+// How the files' contents are compressed: -j N and --best. The package is
+// byte for byte the same whatever Jobs is.
+struct TCompression {
+  int Jobs = 0;       // compressing threads; 0: one per core
+  bool Best = false;  // the strongest level, at about three times the time
+};
+
 // xsetup-build package SCRIPT -o OUT [--lang PACK]...: the install package
 // (a container at offset 0) with group "Languages" holding the packs in the
 // order given and group "Data" with the script, its items and the files'
 // contents. On a script error prints "SCRIPT:LINE: message", leaves no OUT
 // behind and returns 1. OUT is written to a temporary file beside it, read
 // back and moved over OUT in one step, so a failed write (a full disk)
-// leaves an earlier OUT as it was and nothing new behind.
+// leaves an earlier OUT as it was and nothing new behind. The files'
+// contents are read from disk as they are written, a block at a time (or
+// whole, up to a few megabytes, on the compressing threads), so memory does
+// not grow with them; a file that changed size since the script was read
+// fails the build.
 int PackageCommand(const std::string& script_file, const std::string& out_file,
-                   const std::vector<std::string>& packs, std::ostream& err);
+                   const std::vector<std::string>& packs, const TCompression& compression, std::ostream& err);
 
 // xsetup-build setup SCRIPT -o OUT [--arch x64|x86] [--lang PACK]...
 // [--stubs DIR]: the install package as PackageCommand builds it, appended
@@ -29,6 +40,7 @@ struct TSetupRequest {
   std::string Arch = "x64";
   std::vector<std::string> Packs;
   std::string Stubs;  // --stubs; empty: looked up
+  TCompression Compression;
 };
 int SetupCommand(const TSetupRequest& request, std::ostream& err);
 

@@ -1,6 +1,6 @@
 // xsetup-build: the command-line package builder.
-//   xsetup-build package SCRIPT -o OUT [--lang PACK]...
-//   xsetup-build setup SCRIPT -o SETUP.exe [--arch x64|x86] [--lang PACK]... [--stubs DIR]
+//   xsetup-build package SCRIPT -o OUT [--lang PACK]... [-j N] [--best]
+//   xsetup-build setup SCRIPT -o SETUP.exe [--arch x64|x86] [--lang PACK]... [--stubs DIR] [-j N] [--best]
 //   xsetup-build lang WORDS -o PACK
 //   xsetup-build lang --decode PACK
 //   xsetup-build dump FILE [--start N]
@@ -22,8 +22,9 @@
 namespace {
 
 const char kUsage[] =
-    "usage: xsetup-build package SCRIPT -o OUT [--lang PACK]...\n"
+    "usage: xsetup-build package SCRIPT -o OUT [--lang PACK]... [-j N] [--best]\n"
     "       xsetup-build setup SCRIPT -o SETUP.exe [--arch x64|x86] [--lang PACK]... [--stubs DIR]\n"
+    "                          [-j N] [--best]\n"
     "       xsetup-build lang WORDS -o PACK\n"
     "       xsetup-build lang --decode PACK\n"
     "       xsetup-build dump FILE [--start N]\n"
@@ -34,6 +35,9 @@ const char kUsage[] =
     "  --arch   the installer's architecture (default x64)\n"
     "  --stubs  the folder with x64/ and x86/ stubs (default: $XSETUP_STUBS, else\n"
     "           ../share/xsetup beside xsetup-build)\n"
+    "  -j N     compress on N threads (default: one per core); the output is the same\n"
+    "           for every N\n"
+    "  --best   compress harder: smaller, about three times slower\n"
     "  lang    compile a words file into a language pack, or print a pack's words\n"
     "  dump    print the package's groups, headers, items and object texts\n"
     "  verify  read every item of the package and check every checksum\n"
@@ -52,6 +56,13 @@ std::optional<int64_t> ParseOffset(const std::string& text) {
   return value;
 }
 
+bool ParseJobs(const std::string& text, int& jobs) {
+  std::optional<int64_t> n = ParseOffset(text);
+  if (!n || *n < 1 || *n > 256) return false;
+  jobs = static_cast<int>(*n);
+  return true;
+}
+
 // package, setup and lang: one input, "-o OUT" and, for package and setup,
 // "--lang PACK"s; for setup "--arch" and "--stubs".
 int RunBuild(const std::string& command, const std::vector<std::string>& args) {
@@ -61,16 +72,21 @@ int RunBuild(const std::string& command, const std::vector<std::string>& args) {
   const bool builds_package = command == "package" || command == "setup";
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const bool with_value = a == "-o" || (a == "--lang" && builds_package) ||
+    const bool with_value = a == "-o" || ((a == "--lang" || a == "-j") && builds_package) ||
                             ((a == "--arch" || a == "--stubs") && command == "setup");
     if (with_value) {
       if (i + 1 >= args.size()) return UsageError(a + " needs a value");
       const std::string& value = args[++i];
       if (a == "-o") out = value;
       else if (a == "--lang") setup.Packs.push_back(value);
+      else if (a == "-j" && !ParseJobs(value, setup.Compression.Jobs))
+        return UsageError("-j takes a number of threads from 1 to 256, not '" + value + "'");
+      else if (a == "-j") {}
       else if (a == "--stubs") setup.Stubs = value;
       else if (value == "x64" || value == "x86") setup.Arch = value;
       else return UsageError("--arch takes x64 or x86, not '" + value + "'");
+    } else if (a == "--best" && builds_package) {
+      setup.Compression.Best = true;
     } else if (a == "--decode" && command == "lang") {
       decode = true;
     } else if (a.size() > 1 && a[0] == '-') {
@@ -88,7 +104,7 @@ int RunBuild(const std::string& command, const std::vector<std::string>& args) {
   }
   if (!out) return UsageError(command + " needs -o OUT");
   if (command == "lang") return xs::LangCommand(*input, *out, std::cerr);
-  if (command == "package") return xs::PackageCommand(*input, *out, setup.Packs, std::cerr);
+  if (command == "package") return xs::PackageCommand(*input, *out, setup.Packs, setup.Compression, std::cerr);
   setup.Script = *input;
   setup.Out = *out;
   return xs::SetupCommand(setup, std::cerr);
