@@ -7,8 +7,11 @@
 namespace xs {
 
 namespace {
-// Buffers and bookkeeping beside the bytes themselves.
-constexpr int64_t kJobOverhead = 64 * 1024;
+// What a job holds while it runs: the bytes read, room for them deflated,
+// and buffers and bookkeeping beside them.
+int64_t RunningCharge(const TXStreamObject& object) { return 2 * object.Size + 64 * 1024; }
+// What its result holds until the writer takes it.
+int64_t ResultCharge(const TXStoredItem& item) { return static_cast<int64_t>(item.Bytes.size()) + 64 * 1024; }
 }  // namespace
 
 TXItemCompressor::TXItemCompressor(const std::vector<const TXStreamObject*>& objects, int level, int threads)
@@ -37,7 +40,7 @@ TXItemCompressor::TJob* TXItemCompressor::NextWaiting() {
 
 bool TXItemCompressor::CanBegin() {
   TJob* job = NextWaiting();
-  return job && (held_ == 0 || held_ + 2 * job->Object->Size + kJobOverhead <= kCompressorBudget);
+  return job && (held_ == 0 || held_ + RunningCharge(*job->Object) <= kCompressorBudget);
 }
 
 // Jobs are begun in order, each when its bytes fit the budget (or nothing
@@ -46,7 +49,7 @@ void TXItemCompressor::RunNext(std::unique_lock<std::mutex>& lock, std::unique_p
   TJob& job = *NextWaiting();
   ++next_claim_;
   job.State = TState::Running;
-  job.Charge = 2 * job.Object->Size + kJobOverhead;
+  job.Charge = RunningCharge(*job.Object);
   held_ += job.Charge;
   lock.unlock();
   std::optional<TXStoredItem> result;
@@ -60,7 +63,7 @@ void TXItemCompressor::RunNext(std::unique_lock<std::mutex>& lock, std::unique_p
   held_ -= job.Charge;
   job.Charge = 0;
   if (result && !job.Dropped) {
-    job.Charge = static_cast<int64_t>(result->Bytes.size()) + kJobOverhead;
+    job.Charge = ResultCharge(*result);
     held_ += job.Charge;
     job.Result = std::move(result);
   }
@@ -109,13 +112,6 @@ std::optional<TXStoredItem> TXItemCompressor::Take(const TXStreamObject& object)
 std::optional<TXStoredItem> TXItemCompressor::Prepare(const TXStreamObject& object, TXWholeDeflater& deflater) {
   const size_t size = static_cast<size_t>(object.Size);
   TXStoredItem item;
-  if (size == 0) {
-    // An empty item stores nothing, compressed or not.
-    std::unique_ptr<TStream> bytes = object.Source()->Open();
-    uint8_t probe = 0;
-    if (bytes->Read(&probe, 1) != 0) return std::nullopt;
-    return item;
-  }
   std::vector<uint8_t> plain(size + 1);
   std::unique_ptr<TStream> bytes = object.Source()->Open();
   size_t got = 0;
@@ -124,7 +120,8 @@ std::optional<TXStoredItem> TXItemCompressor::Prepare(const TXStreamObject& obje
   // Bytes unlike the declared size are for the writer to meet and report.
   if (got != size) return std::nullopt;
   item.Checksum = CRC32Update(0, plain.data(), static_cast<int64_t>(size));
-  item.Bytes = deflater.Deflate(plain.data(), size);
+  // An empty item stores nothing, compressed or not.
+  if (size > 0) item.Bytes = deflater.Deflate(plain.data(), size);
   return item;
 }
 
