@@ -21,7 +21,9 @@ TXItemCompressor::TXItemCompressor(const std::vector<const TXStreamObject*>& obj
     index_[object] = jobs_.size();
     jobs_.emplace_back().Object = object;
   }
-  for (int i = 0; i < threads && static_cast<size_t>(i) < jobs_.size(); ++i) workers_.emplace_back([this] { Work(); });
+  const int64_t most = kDeflaterStateBudget / TXWholeDeflater::StateBytes(level) - 1;
+  for (int i = 0; i < threads && i < most && static_cast<size_t>(i) < jobs_.size(); ++i)
+    workers_.emplace_back([this] { Work(); });
 }
 
 TXItemCompressor::~TXItemCompressor() {

@@ -26,13 +26,18 @@ constexpr int64_t kWholeItemLimit = int64_t{8} << 20;
 // build's memory far below 100 MB whatever the payload.
 constexpr int64_t kCompressorBudget = int64_t{40} << 20;
 
+// What the deflaters' own state may take together: it caps the number of
+// threads at the strongest levels, whose deflaters are large.
+constexpr int64_t kDeflaterStateBudget = int64_t{32} << 20;
+
 class TXItemCompressor : public TXStoredItemProvider {
  public:
   // objects: in the order the writer will ask for them. Those whose bytes
   // stay in a source and whose Size is at most kWholeItemLimit are prepared
   // at level (1..12); the others are left to the writer. threads: workers
   // besides the writer's own thread, which compresses the next items itself
-  // while it waits for one (0: it compresses them all).
+  // while it waits for one (0: it compresses them all); at most as many as
+  // kDeflaterStateBudget takes, counting the writer's.
   TXItemCompressor(const std::vector<const TXStreamObject*>& objects, int level, int threads);
   // Stops the workers once their current items are done.
   ~TXItemCompressor() override;

@@ -18,6 +18,10 @@ class TXWholeDeflater {
   TXWholeDeflater(const TXWholeDeflater&) = delete;
   TXWholeDeflater& operator=(const TXWholeDeflater&) = delete;
 
+  // About what one deflater of level holds for itself, whatever it
+  // compresses: its tables and windows.
+  static int64_t StateBytes(int level);
+
   // The zlib stream of count bytes, in a vector of its own size. Raises
   // EZCompressionError on failure.
   std::vector<uint8_t> Deflate(const uint8_t* bytes, size_t count);
