@@ -64,7 +64,7 @@ bool ParseJobs(const std::string& text, int& jobs) {
 }
 
 // package, setup and lang: one input, "-o OUT" and, for package and setup,
-// "--lang PACK"s; for setup "--arch" and "--stubs".
+// "--lang PACK"s, "-j N" and "--best"; for setup "--arch" and "--stubs".
 int RunBuild(const std::string& command, const std::vector<std::string>& args) {
   std::optional<std::string> input, out;
   xs::TSetupRequest setup;
@@ -79,10 +79,10 @@ int RunBuild(const std::string& command, const std::vector<std::string>& args) {
       const std::string& value = args[++i];
       if (a == "-o") out = value;
       else if (a == "--lang") setup.Packs.push_back(value);
-      else if (a == "-j" && !ParseJobs(value, setup.Compression.Jobs))
-        return UsageError("-j takes a number of threads from 1 to 256, not '" + value + "'");
-      else if (a == "-j") {}
-      else if (a == "--stubs") setup.Stubs = value;
+      else if (a == "-j") {
+        if (!ParseJobs(value, setup.Compression.Jobs))
+          return UsageError("-j takes a number of threads from 1 to 256, not '" + value + "'");
+      } else if (a == "--stubs") setup.Stubs = value;
       else if (value == "x64" || value == "x86") setup.Arch = value;
       else return UsageError("--arch takes x64 or x86, not '" + value + "'");
     } else if (a == "--best" && builds_package) {

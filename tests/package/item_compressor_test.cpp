@@ -68,7 +68,10 @@ class ItemCompressorTest : public FilerFixture {
     return contents;
   }
 
-  std::filesystem::path dir_ = std::filesystem::temp_directory_path() / "xs_item_compressor_test";
+  // One folder a test: the tests may run at the same time.
+  std::filesystem::path dir_ = std::filesystem::temp_directory_path() /
+                               (std::string("xs_item_compressor_") +
+                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 TEST_F(ItemCompressorTest, TheContainerIsTheSameForEveryNumberOfThreadsAndReadsBackAsTheFiles) {
