@@ -14,6 +14,7 @@
 #include "lang/lg_filer.h"
 #include "lang/words_text.h"
 #include "package/container_check.h"
+#include "package/file_source.h"
 #include "package/item_compressor.h"
 #include "package/qstream.h"
 #include "platform/file_stream.h"
@@ -129,6 +130,23 @@ std::vector<const TXStreamObject*> FileContents(const TXInstall& script) {
   return contents;
 }
 
+// After a failed write: names the source files whose size changed, or
+// which went away, since the script was read, the likeliest cause. Returns
+// false.
+bool NameChangedSources(const TXInstall& script, std::ostream& err) {
+  for (const TXStreamObject* data : FileContents(script)) {
+    auto* file = dynamic_cast<const TXFileSource*>(data->Source());
+    if (!file) continue;
+    int64_t now = -1;
+    try {
+      now = TFileStream(file->FileName(), FileMode::OpenRead).Size();
+    } catch (const EStreamError&) {
+    }
+    if (now != file->Size()) err << "xsetup-build: " << file->FileName() << " changed while it was being read\n";
+  }
+  return false;
+}
+
 // Writes the install package into out at start, the files' contents
 // compressed ahead on compression.Jobs threads (the writer's among them).
 bool SavePackage(TXPackageContents& contents, TStream& out, int64_t start, const TCompression& compression) {
@@ -175,7 +193,9 @@ int PackageCommand(const std::string& script_file, const std::string& out_file,
                    const std::vector<std::string>& packs, const TCompression& compression, std::ostream& err) {
   TXPackageContents contents;
   if (!LoadContents(script_file, packs, contents, err)) return 1;
-  bool ok = Publish(out_file, 0, [&](TStream& out) { return SavePackage(contents, out, 0, compression); }, err);
+  bool ok = Publish(out_file, 0, [&](TStream& out) {
+    return SavePackage(contents, out, 0, compression) || NameChangedSources(contents.Script, err);
+  }, err);
   return ok ? 0 : 1;
 }
 
@@ -194,7 +214,8 @@ int SetupCommand(const TSetupRequest& request, std::ostream& err) {
   bool ok = Publish(request.Out, start, [&](TStream& out) {
     TFileStream program(stub, FileMode::OpenRead);
     // The stub as checked: a stub changed since is refused, not appended to.
-    return out.CopyFrom(program, 0) == start && program.Size() == start && SavePackage(contents, out, start, request.Compression);
+    return out.CopyFrom(program, 0) == start && program.Size() == start &&
+           (SavePackage(contents, out, start, request.Compression) || NameChangedSources(contents.Script, err));
   }, err);
   return ok ? 0 : 1;
 }
