@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  libgtest-dev googletest zlib1g-dev libpng-dev libjpeg-dev
+  libgtest-dev googletest zlib1g-dev libdeflate-dev libpng-dev libjpeg-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 libz-mingw-w64-dev
   wine wine64 wine32:i386 xvfb xauth icoutils imagemagick fonts-wine
   osslsigncode openssl

@@ -1,9 +1,11 @@
 #include "build_commands.h"
 
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <thread>
 
 #include "base/error.h"
 #include "base/stream.h"
@@ -12,6 +14,8 @@
 #include "lang/lg_filer.h"
 #include "lang/words_text.h"
 #include "package/container_check.h"
+#include "package/file_source.h"
+#include "package/item_compressor.h"
 #include "package/qstream.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
@@ -76,25 +80,27 @@ bool Publish(const std::string& out_file, int64_t start, const std::function<boo
   return false;
 }
 
-// Loads the bytes and facts of every source file the script names, relative
-// to folder. Every file that cannot be read is named, with the line of its
-// item's block, before false is returned.
+// Loads the facts of every source file the script names, relative to
+// folder; the files' bytes stay on disk until they are written, but for the
+// image, which the package carries in memory anyway. Every file that cannot
+// be read is named, with the line of its item's block, before false is
+// returned.
 bool LoadSourceFiles(TXInstall& script, const std::vector<int>& block_lines, const std::string& folder,
                      const std::string& script_file, std::ostream& err) {
   int missing = 0;
-  auto load = [&](TXStreamObject& data, int line, const std::string& what) {
+  auto load = [&](TXStreamObject& data, int line, const std::string& what, bool linked) {
     std::string name = data.FileName;
-    if (!data.LoadFromFile(folder + name, true)) {
+    if (!(linked ? data.LinkToFile(folder + name, true) : data.LoadFromFile(folder + name, true))) {
       err << script_file << ":" << line << ": " << what << ": cannot read '" << name << "'\n";
       ++missing;
     }
     data.FileName = name;
   };
   TXStreamObject& image = script.Design.TopImage;
-  if (!image.FileName.empty()) load(image, block_lines[0], "Design.TopImage");
+  if (!image.FileName.empty()) load(image, block_lines[0], "Design.TopImage", false);
   for (int i = 0; i < script.Items.Count(); ++i)
     if (auto* file = dynamic_cast<TXUIFileItem*>(script.Items.GetItem(i)))
-      load(file->Data, block_lines[static_cast<size_t>(i) + 1], file->ClassName() + " '" + file->FileName + "'");
+      load(file->Data, block_lines[static_cast<size_t>(i) + 1], file->ClassName() + " '" + file->FileName + "'", true);
   if (missing > 1) err << script_file << ": " << missing << " source files cannot be read\n";
   return missing == 0;
 }
@@ -129,31 +135,60 @@ bool LoadContents(const TBuildRequest& request, TXPackageContents& contents, std
   return true;
 }
 
-// The source files of the script's file items: how many and their bytes.
-void CountSourceFiles(TXInstall& script, int64_t& files, int64_t& bytes) {
-  files = bytes = 0;
+// The file items' contents, in the order the package holds them.
+std::vector<const TXStreamObject*> FileContents(const TXInstall& script) {
+  std::vector<const TXStreamObject*> contents;
   for (int i = 0; i < script.Items.Count(); ++i)
-    if (auto* file = dynamic_cast<TXUIFileItem*>(script.Items.GetItem(i))) {
-      ++files;
-      bytes += file->Data.Size;
-    }
+    if (auto* file = dynamic_cast<TXUIFileItem*>(script.Items.GetItem(i))) contents.push_back(&file->Data);
+  return contents;
 }
 
-// Writes the install package into out at start, telling progress of each
-// file item written.
-bool SavePackage(TXPackageContents& contents, TStream& out, int64_t start, TBuildProgress& progress) {
-  std::unique_ptr<TXFiler> filer = FilerClass<TXInstallFiler>();
-  filer->Setup(&contents, ifBestCompression, {});
-  filer->StartOffset = start;
-  for (int i = 0; i < filer->Groups.Count(); ++i)
-    if (auto* group = dynamic_cast<TXRStreamFilerGroup*>(filer->Groups[i]))
+// The source files of the script's file items: how many and their bytes.
+void CountSourceFiles(const TXInstall& script, int64_t& files, int64_t& bytes) {
+  files = bytes = 0;
+  for (const TXStreamObject* data : FileContents(script)) {
+    ++files;
+    bytes += data->Size;
+  }
+}
+
+// After a failed write: names the source files whose size changed, or
+// which went away, since the script was read, the likeliest cause. Returns
+// false.
+bool NameChangedSources(const TXInstall& script, std::ostream& err) {
+  for (const TXStreamObject* data : FileContents(script)) {
+    auto* file = dynamic_cast<const TXFileSource*>(data->Source());
+    if (!file) continue;
+    int64_t now = -1;
+    try {
+      now = TFileStream(file->FileName(), FileMode::OpenRead).Size();
+    } catch (const EStreamError&) {
+    }
+    if (now != file->Size()) err << "xsetup-build: " << file->FileName() << " changed while it was being read\n";
+  }
+  return false;
+}
+
+// Writes the install package into out at start, the files' contents
+// compressed ahead on compression.Jobs threads (the writer's among them),
+// telling progress of each file item written.
+bool SavePackage(TXPackageContents& contents, TStream& out, int64_t start, const TCompression& compression,
+                 TBuildProgress& progress) {
+  TXInstallFiler filer;
+  filer.Setup(&contents, ifBestCompression, {});
+  filer.StartOffset = start;
+  for (int i = 0; i < filer.Groups.Count(); ++i)
+    if (auto* group = dynamic_cast<TXRStreamFilerGroup*>(filer.Groups[i]))
       group->OnElementSaved = [&](TPersistent& element) {
         if (auto* file = dynamic_cast<TXUIFileItem*>(&element)) progress.FileWritten(file->Data.Size);
       };
+  int jobs = compression.Jobs > 0 ? compression.Jobs : static_cast<int>(std::thread::hardware_concurrency());
+  TXItemCompressor items(FileContents(contents.Script), compression.Best ? 12 : 9, std::max(jobs, 1) - 1);
+  filer.StoredItems = &items;
   int64_t files = 0, bytes = 0;
   CountSourceFiles(contents.Script, files, bytes);
   progress.Start(files, bytes);
-  const bool ok = filer->SaveToStream(out, nullptr, false);
+  const bool ok = filer.SaveToStream(out, nullptr, false);
   progress.Finish();
   return ok;
 }
@@ -166,11 +201,13 @@ bool BuildAndPublish(const TBuildRequest& request, TXPackageContents& contents, 
   std::unique_ptr<TBuildProgress> progress = MakeBuildProgress(ChooseProgressStyle(request.Quiet), err);
   int64_t size = 0;
   const bool ok = Publish(request.Out, start, [&](TStream& file) {
-    if (stub.empty()) return SavePackage(contents, file, 0, *progress);
-    TFileStream program(stub, FileMode::OpenRead);
-    // The stub as checked: a stub changed since is refused, not appended to.
-    return file.CopyFrom(program, 0) == start && program.Size() == start &&
-           SavePackage(contents, file, start, *progress);
+    if (!stub.empty()) {
+      TFileStream program(stub, FileMode::OpenRead);
+      // The stub as checked: a stub changed since is refused, not appended to.
+      if (file.CopyFrom(program, 0) != start || program.Size() != start) return false;
+    }
+    return SavePackage(contents, file, start, request.Compression, *progress) ||
+           NameChangedSources(contents.Script, err);
   }, err, &size);
   if (!ok) return false;
   if (!request.Quiet) {
@@ -200,7 +237,7 @@ bool AddUninstallers(TXInstall& script, const TStubFolder& folder, const std::st
   int64_t size = 0;
   if (!CheckStubFile(folder, file, arch, false, size, err)) return false;
   TXStreamObject data;
-  if (!data.LoadFromFile(file, true)) {
+  if (!data.LinkToFile(file, true)) {
     err << "xsetup-build: cannot read " << file << "\n";
     return false;
   }

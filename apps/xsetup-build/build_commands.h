@@ -9,6 +9,13 @@
 
 namespace xs {
 
+// How the files' contents are compressed: -j N and --best. The package is
+// byte for byte the same whatever Jobs is.
+struct TCompression {
+  int Jobs = 0;       // compressing threads; 0: one per core
+  bool Best = false;  // the strongest level, at about three times the time
+};
+
 // What package, setup and folder build from, and how they report.
 struct TBuildRequest {
   std::string Script, Out;
@@ -22,6 +29,7 @@ struct TBuildRequest {
   // setup and folder only.
   std::string Arch = "x64";
   std::string Stubs;  // --stubs; empty: looked up
+  TCompression Compression;
 };
 
 // xsetup-build package SCRIPT -o OUT [--lang PACK]... [-q]: the install
@@ -33,7 +41,10 @@ struct TBuildRequest {
 // it, read back and moved over OUT in one step, so a failed write (a full
 // disk) leaves an earlier OUT as it was and nothing new behind. Progress
 // goes to err while the package is written (ChooseProgressStyle), then one
-// summary line (SummaryLine) to out.
+// summary line (SummaryLine) to out. The files' contents are read from disk
+// as they are written, a block at a time (or whole, up to a few megabytes,
+// on the compressing threads), so memory does not grow with them; a file
+// that changed size since the script was read fails the build.
 int PackageCommand(const TBuildRequest& request, std::ostream& out, std::ostream& err);
 
 // xsetup-build setup SCRIPT -o OUT [--arch x64|x86] [--lang PACK]...

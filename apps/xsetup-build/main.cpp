@@ -1,8 +1,10 @@
 // xsetup-build: the command-line package builder.
-//   xsetup-build package SCRIPT -o OUT [--lang PACK]... [-q]
-//   xsetup-build setup SCRIPT -o SETUP.exe [--arch x64|x86] [--lang PACK]... [--stubs DIR] [-q]
+//   xsetup-build package SCRIPT -o OUT [--lang PACK]... [-j N] [--best] [-q]
+//   xsetup-build setup SCRIPT -o SETUP.exe [--arch x64|x86] [--lang PACK]... [--stubs DIR]
+//                [-j N] [--best] [-q]
 //   xsetup-build folder DIR -o SETUP.exe --name NAME [--version V] [--publisher P]
-//                [--exe RELPATH] [--emit-script FILE] [--arch x64|x86] [--lang PACK]... [--stubs DIR] [-q]
+//                [--exe RELPATH] [--emit-script FILE] [--arch x64|x86] [--lang PACK]... [--stubs DIR]
+//                [-j N] [--best] [-q]
 //   xsetup-build lang WORDS -o PACK
 //   xsetup-build lang --decode PACK
 //   xsetup-build dump FILE [--start N]
@@ -26,11 +28,12 @@
 namespace {
 
 const char kUsage[] =
-    "usage: xsetup-build package SCRIPT -o OUT [--lang PACK]... [-q]\n"
-    "       xsetup-build setup SCRIPT -o SETUP.exe [--arch x64|x86] [--lang PACK]... [--stubs DIR] [-q]\n"
+    "usage: xsetup-build package SCRIPT -o OUT [--lang PACK]... [-j N] [--best] [-q]\n"
+    "       xsetup-build setup SCRIPT -o SETUP.exe [--arch x64|x86] [--lang PACK]... [--stubs DIR]\n"
+    "                    [-j N] [--best] [-q]\n"
     "       xsetup-build folder DIR -o SETUP.exe --name NAME [--version V] [--publisher P]\n"
     "                    [--exe RELPATH] [--emit-script FILE] [--arch x64|x86] [--lang PACK]...\n"
-    "                    [--stubs DIR] [-q]\n"
+    "                    [--stubs DIR] [-j N] [--best] [-q]\n"
     "       xsetup-build lang WORDS -o PACK\n"
     "       xsetup-build lang --decode PACK\n"
     "       xsetup-build dump FILE [--start N]\n"
@@ -49,6 +52,9 @@ const char kUsage[] =
     "          the install folder under <wpf>, a program group with a shortcut to\n"
     "          --exe (default: the only .exe at DIR's top), the uninstall entry, and\n"
     "          --exe launched on the finish page; --emit-script writes the script used\n"
+    "  -j N     compress on N threads (default: one per core); the output is the same\n"
+    "           for every N\n"
+    "  --best   compress harder: smaller, about three times slower\n"
     "  lang    compile a words file into a language pack, or print a pack's words\n"
     "  dump    print the package's groups, headers, items and object texts\n"
     "  verify  read every item of the package and check every checksum\n"
@@ -67,6 +73,13 @@ std::optional<int64_t> ParseOffset(const std::string& text) {
   return value;
 }
 
+bool ParseJobs(const std::string& text, int& jobs) {
+  std::optional<int64_t> n = ParseOffset(text);
+  if (!n || *n < 1 || *n > 256) return false;
+  jobs = static_cast<int>(*n);
+  return true;
+}
+
 // package, setup, folder and lang: one input, "-o OUT" and the options of
 // the command.
 int RunBuild(const std::string& command, const std::vector<std::string>& args) {
@@ -80,7 +93,8 @@ int RunBuild(const std::string& command, const std::vector<std::string>& args) {
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool with_value =
-        a == "-o" || (a == "--lang" && builds_package) || ((a == "--arch" || a == "--stubs") && builds_setup) ||
+        a == "-o" || ((a == "--lang" || a == "-j") && builds_package) ||
+        ((a == "--arch" || a == "--stubs") && builds_setup) ||
         (quick_mode && (a == "--name" || a == "--version" || a == "--publisher" || a == "--exe" ||
                         a == "--emit-script"));
     if (with_value) {
@@ -88,7 +102,10 @@ int RunBuild(const std::string& command, const std::vector<std::string>& args) {
       const std::string& value = args[++i];
       if (a == "-o") out = value;
       else if (a == "--lang") build.Packs.push_back(value);
-      else if (a == "--stubs") build.Stubs = value;
+      else if (a == "-j") {
+        if (!ParseJobs(value, build.Compression.Jobs))
+          return UsageError("-j takes a number of threads from 1 to 256, not '" + value + "'");
+      } else if (a == "--stubs") build.Stubs = value;
       else if (a == "--name") quick.Name = value;
       else if (a == "--version") quick.Version = value;
       else if (a == "--publisher") quick.Publisher = value;
@@ -96,6 +113,8 @@ int RunBuild(const std::string& command, const std::vector<std::string>& args) {
       else if (a == "--emit-script") quick.EmitScript = value;
       else if (value == "x64" || value == "x86") build.Arch = value;
       else return UsageError("--arch takes x64 or x86, not '" + value + "'");
+    } else if (a == "--best" && builds_package) {
+      build.Compression.Best = true;
     } else if (a == "--decode" && command == "lang") {
       decode = true;
     } else if (a == "-q" && builds_package) {

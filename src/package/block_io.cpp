@@ -1,6 +1,8 @@
 #include "package/block_io.h"
 
 #include <exception>
+#include <optional>
+#include <vector>
 
 #include "base/error.h"
 #include "package/checksum_writer.h"
@@ -12,6 +14,8 @@
 namespace xs {
 
 namespace {
+
+constexpr int64_t kForwardBlock = 256 * 1024;
 
 // The common frame: run body, finish progress, record code on failure.
 template <class Body>
@@ -77,6 +81,25 @@ bool WriteStreamWithCRC(TStream& stream, int64_t& start, int64_t& stored, uint32
     return XError().CheckError(false, errSave, raise);
   }
   return WriteBlockFromStream(stream, start, stored, raise, progress, level_index, count, offset, source);
+}
+
+bool WriteForwardWithCRC(TStream& stream, int64_t& start, int64_t& stored, uint32_t& checksum, bool raise,
+                         TXProgressItem* progress, int level_index, TStream& source) {
+  return Guarded(errSave, raise, progress, [&] {
+    start = stream.Position();
+    checksum = 0;
+    std::vector<uint8_t> block(kForwardBlock);
+    // No bytes store nothing, compressed or not, as WriteBlockFromStream.
+    std::optional<TXCompressionStream> z;
+    for (int64_t n; (n = source.Read(block.data(), kForwardBlock)) > 0;) {
+      checksum = CRC32Update(checksum, block.data(), n);
+      if (level_index != 0 && !z) z.emplace(stream, level_index);
+      if (z) z->Compress(block.data(), n, nullptr);
+      else stream.WriteBuffer(block.data(), n);
+    }
+    if (z) z->Finish();
+    stored = stream.Position() - start;
+  });
 }
 
 bool ReadBlock(TStream& stream, void* buffer, bool compressed, bool raise, TXProgressItem* progress,

@@ -36,6 +36,12 @@ bool WriteBufferWithCRC(TStream& stream, int64_t& start, int64_t& stored, uint32
 bool WriteStreamWithCRC(TStream& stream, int64_t& start, int64_t& stored, uint32_t& checksum, bool raise,
                         TXProgressItem* progress, int level_index, int64_t count, int64_t offset,
                         TStream& source);
+// start := stream's position, checksum := CRC32 of all the bytes source
+// gives from its position to its end (read front to back, never sought),
+// deflated (level_index != 0) or written as they are; stored := the bytes
+// written. Memory stays a few blocks whatever the source's length.
+bool WriteForwardWithCRC(TStream& stream, int64_t& start, int64_t& stored, uint32_t& checksum, bool raise,
+                         TXProgressItem* progress, int level_index, TStream& source);
 
 // Fills buffer with exactly count bytes: inflated from the zlib stream at
 // offset (compressed) or read as they are. Fewer bytes fail. The inflater

@@ -12,7 +12,8 @@ namespace xs {
 // errLoad when a record was damaged (dropped or unreadable, see
 // TXRStream::DamagedRecords); otherwise the code of the first item that
 // cannot be read (errChecksum, errLoad). Items stream through a sink, so
-// memory does not grow with their size. progress, when given, hears the
+// memory does not grow with their size; an item that would inflate past
+// kMaxBlockBytes and 64 times its stored size is damage (errChecksum). progress, when given, hears the
 // items checked so far and their number after each one.
 int CheckContainer(TXRStream& container, const std::function<void(int done, int total)>& progress = {});
 

@@ -35,6 +35,7 @@
 #include "package/filer_group.h"
 #include "package/record_format.h"
 #include "package/record_stream.h"
+#include "package/stored_item.h"
 
 namespace xs {
 
@@ -106,6 +107,9 @@ class TXRStreamFiler : public TXFiler {
   TXIdentity Identity;
   // The zlib level of the items written (TXRStream::SetCompressionLevel).
   int CompressionLevel = 2;
+  // Borrowed: where the stored form of stream objects' bytes left in a
+  // source is taken from when it was prepared ahead (nullptr: never).
+  TXStoredItemProvider* StoredItems = nullptr;
 
   // Fails with errLoad (Extra: their number) when the container holds
   // damaged records, even though every group loaded what it found.

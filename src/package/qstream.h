@@ -20,6 +20,9 @@ class TXQStream : public TXRStream {
   bool WriteItem(int32_t id, const void* buffer, TXProgressItem* progress, int64_t length) override;
   bool WriteItemFromStream(int32_t id, TStream& source, TXProgressItem* progress, int64_t count,
                            int64_t offset) override;
+  bool WriteItemFromSource(int32_t id, TStream& source, TXProgressItem* progress) override;
+  bool WriteStoredItem(int32_t id, const void* stored, int64_t length, uint32_t checksum,
+                       TXProgressItem* progress) override;
   bool EndHeader(TXProgressItem* progress) override;
   bool ReadItem(const TXRHeaderObject& header, int index, TXProgressItem* progress, std::string& text) override;
   bool ReadItemToStream(const TXRHeaderObject& header, int index, TXProgressItem* progress,

@@ -121,6 +121,20 @@ bool TXQStream::WriteItemFromStream(int32_t id, TStream& source, TXProgressItem*
   });
 }
 
+bool TXQStream::WriteItemFromSource(int32_t id, TStream& source, TXProgressItem* progress) {
+  return WriteNextItem(id, progress, [&](int64_t& begin, int64_t& stored, uint32_t& checksum, int level) {
+    return WriteForwardWithCRC(*stream_, begin, stored, checksum, false, progress, level, source);
+  });
+}
+
+bool TXQStream::WriteStoredItem(int32_t id, const void* stored_bytes, int64_t length, uint32_t checksum,
+                                TXProgressItem* progress) {
+  return WriteNextItem(id, progress, [&](int64_t& begin, int64_t& stored, uint32_t& sum, int) {
+    sum = checksum;
+    return WriteBlock(*stream_, begin, stored, false, progress, 0, length, stored_bytes);
+  });
+}
+
 bool TXQStream::EndHeader(TXProgressItem* progress) {
   XError().Clear();
   bool ok = false;

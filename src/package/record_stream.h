@@ -80,6 +80,16 @@ class TXRStream {
   // item that stores nothing).
   virtual bool WriteItemFromStream(int32_t id, TStream& source, TXProgressItem* progress, int64_t count,
                                    int64_t offset) = 0;
+  // As WriteItem with all the bytes source gives from its position to its
+  // end, read front to back once (a stream that cannot seek or tell its
+  // size will do); the checksum is kept as they go by.
+  virtual bool WriteItemFromSource(int32_t id, TStream& source, TXProgressItem* progress) = 0;
+  // Writes the next item of the open header as it was prepared elsewhere:
+  // stored is what the item holds (one zlib stream for a negative id, else
+  // the bytes themselves), checksum the CRC32 of the bytes it gives. Errors
+  // as WriteItem.
+  virtual bool WriteStoredItem(int32_t id, const void* stored, int64_t length, uint32_t checksum,
+                               TXProgressItem* progress) = 0;
   // Completes the open header: final table, link, end record; attaches it to
   // its group. On failure records errSave.
   virtual bool EndHeader(TXProgressItem* progress) = 0;

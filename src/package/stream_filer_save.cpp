@@ -4,6 +4,7 @@
 
 #include "base/component.h"
 #include "base/error.h"
+#include "package/filer.h"
 #include "package/object_component.h"
 #include "package/stream_filer_group.h"
 
@@ -14,6 +15,19 @@ bool WriteObjectItem(TXRStream& container, int32_t id, TPersistent& object) {
   TMemoryStream text;
   return WriteObjectToStream(object, text, true, false, nullptr) &&
          container.WriteStreamItem(id, text, false, nullptr);
+}
+
+// The bytes of a stream object as item idStream. Bytes left in a source go
+// from it to the container without being held in memory (or as prepared
+// ahead, when they were); the object keeps its source.
+bool WriteStreamBytes(TXRStream& container, TXStreamObject& object, TXStoredItemProvider* stored_items) {
+  if (object.InMemory()) return container.WriteStreamItem(idStream, object.DataStream(), false, nullptr);
+  if (stored_items)
+    if (std::optional<TXStoredItem> item = stored_items->Take(object))
+      return container.WriteStoredItem(idStream, item->Bytes.data(), static_cast<int64_t>(item->Bytes.size()),
+                                       item->Checksum, nullptr);
+  std::unique_ptr<TStream> bytes = object.Source()->Open();
+  return container.WriteItemFromSource(idStream, *bytes, nullptr);
 }
 
 // The name an element's header carries.
@@ -114,7 +128,8 @@ bool TXRStreamFilerGroup::SaveIndexedData(TXRStream& container, TPersistent* ele
             if constexpr (std::is_same_v<T, TStream*>) {
               return container.WriteStreamItem(idStream, *data, false, nullptr);
             } else if constexpr (std::is_same_v<T, TXStreamBytes>) {
-              return container.WriteStreamItem(idStream, data.Object->DataStream(), false, nullptr);
+              auto* filer = dynamic_cast<TXRStreamFiler*>(Filer);
+              return WriteStreamBytes(container, *data.Object, filer ? filer->StoredItems : nullptr);
             } else if constexpr (std::is_same_v<T, TXObject*>) {
               return WriteObjectItem(container, idObjectText, *data);
             } else if constexpr (std::is_same_v<T, TXStringItem*>) {

@@ -10,6 +10,7 @@
 #include "base/text.h"
 #include "package/block_io.h"
 #include "package/compression.h"
+#include "package/file_source.h"
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "platform/file_version.h"
@@ -138,6 +139,16 @@ bool TXStreamObject::LoadFromFile(const std::string& file_name, bool read_file_i
     ReadFrom(file);
     DataClass = LowerCaseExtension(file_name);
     if (read_file_info) ReadFileInfo(file_name);
+  });
+}
+
+bool TXStreamObject::LinkToFile(const std::string& file_name, bool read_file_info) {
+  return Load(*this, [&] {
+    int64_t size = TFileStream(file_name, FileMode::OpenRead).Size();
+    DataClass = LowerCaseExtension(file_name);
+    if (read_file_info) ReadFileInfo(file_name);
+    Size = size;
+    SetSource(std::make_unique<TXFileSource>(file_name, size));
   });
 }
 

@@ -78,6 +78,10 @@ class TXStreamObject : public TXChangeableObject {
   // BeginChange/EndChange. On failure the object is cleared and the result
   // is false.
   virtual bool LoadFromFile(const std::string& file_name, bool read_file_info);
+  // As LoadFromFile, but the bytes stay in the file (file_source.h) and are
+  // read from it only when they are written somewhere; Size is the file's
+  // size then, whether or not the file's facts are read.
+  bool LinkToFile(const std::string& file_name, bool read_file_info);
   // Version, Size and TimeStamp of the file, from FileFactsReader.
   void ReadFileInfo(const std::string& file_name);
 

@@ -336,6 +336,44 @@ Bytes ZerosBomb(int mib) {
   return stream;
 }
 
+// A complete zlib stream of mib times the same MiB of bytes that deflate
+// about 14:1 (a run of random bytes and zeros in every 4 KiB), built from
+// one deflated MiB as ZerosBomb builds its own; checksum := the CRC32 of
+// all it inflates to.
+Bytes LargeStream(int mib, uint32_t& checksum) {
+  Bytes plain(1 << 20, 0);
+  uint32_t seed = 7;
+  for (size_t i = 0; i < plain.size(); i += 4096)
+    for (size_t k = 0; k < 256; ++k) plain[i + k] = static_cast<uint8_t>((seed = seed * 1103515245 + 12345) >> 24);
+  z_stream z{};
+  EXPECT_EQ(deflateInit(&z, 1), Z_OK);
+  Bytes out(2 << 20);
+  auto deflate_into = [&](const Bytes& in, int flush) {
+    z.next_in = const_cast<uint8_t*>(in.data());
+    z.avail_in = static_cast<uInt>(in.size());
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(out.size());
+    deflate(&z, flush);
+    return Bytes(out.data(), z.next_out);
+  };
+  Bytes stream = deflate_into(plain, Z_FULL_FLUSH);
+  Bytes chunk = deflate_into(plain, Z_FULL_FLUSH);
+  for (int i = 1; i < mib; ++i) stream.insert(stream.end(), chunk.begin(), chunk.end());
+  Bytes tail = deflate_into({}, Z_FINISH);
+  deflateEnd(&z);
+  // The trailer's Adler-32 covers what the stream inflates to, not what
+  // deflate saw.
+  uLong adler = adler32(0, nullptr, 0);
+  checksum = 0;
+  for (int i = 0; i < mib; ++i) {
+    adler = adler32(adler, plain.data(), static_cast<uInt>(plain.size()));
+    checksum = CRC32Update(checksum, plain.data(), static_cast<int64_t>(plain.size()));
+  }
+  for (int k = 0; k < 4; ++k) tail[tail.size() - 4 + k] = static_cast<uint8_t>(adler >> (24 - 8 * k));
+  stream.insert(stream.end(), tail.begin(), tail.end());
+  return stream;
+}
+
 // bytes as one complete zlib stream.
 Bytes Deflated(const Bytes& bytes) {
   uLongf size = compressBound(static_cast<uLong>(bytes.size()));
@@ -399,9 +437,17 @@ TEST(BoundedInflation, ItemsNeverGiveMoreThanExpectedNorLessThanTheirStream) {
     EXPECT_EQ(XError().GetCode(), c.code);
     EXPECT_EQ(out.Size(), c.code == errNone ? int64_t{4} << 20 : 0);
   }
-  // What verify runs reads the gigabyte no further than the bound.
+  // What verify runs reads the gigabyte no further than the bound, while an
+  // item past it that deflated no further than 64:1 is read whole.
   test::TOpened o(ContainerWithZlibItem(bomb, 0));
   EXPECT_EQ(CheckContainer(o.c), errChecksum);
+  uint32_t large_crc = 0;
+  const Bytes large_stream = LargeStream(static_cast<int>(kMaxBlockBytes >> 20) + 2, large_crc);
+  test::TOpened large(ContainerWithZlibItem(large_stream, large_crc));
+  ASSERT_TRUE(large.ok);
+  EXPECT_EQ(CheckContainer(large.c), errNone);
+  test::TOpened wrong(ContainerWithZlibItem(large_stream, large_crc ^ 1));
+  EXPECT_EQ(CheckContainer(wrong.c), errChecksum);
 }
 
 }  // namespace

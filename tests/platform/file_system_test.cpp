@@ -213,6 +213,30 @@ TEST_F(FileSystem, FoundEntriesCarryAttributesSizesAndTimes) {
   EXPECT_TRUE(found[1].Attr & faDirectory);
 }
 
+TEST_F(FileSystem, FoundEntriesComeInOneOrderWhateverOrderTheyWereMadeIn) {
+  std::vector<std::string> names = {"b.txt", "A.txt", "c", "a0", "B1"};
+#ifndef _WIN32
+  // Names that differ only in case, which only some file systems hold.
+  names.insert(names.end(), {"a.txt", "C"});
+#endif
+  std::vector<std::vector<std::string>> listed;
+  for (bool reversed : {false, true}) {
+    std::string folder = Scratch(reversed ? "reversed" : "forward");
+    ASSERT_TRUE(CreateFolder(folder));
+    std::vector<std::string> order = names;
+    if (reversed) std::reverse(order.begin(), order.end());
+    for (const std::string& name : order) ASSERT_TRUE(WriteTextFile(folder + kPathDelim + name, "x"));
+    std::vector<TSearchRec> found;
+    ASSERT_TRUE(FindFiles(folder, "*", found));
+    listed.emplace_back();
+    for (const TSearchRec& r : found) listed.back().push_back(r.Name);
+  }
+  EXPECT_EQ(listed[0], listed[1]);
+#ifndef _WIN32
+  EXPECT_EQ(listed[0], (std::vector<std::string>{".", "..", "A.txt", "a.txt", "a0", "b.txt", "B1", "C", "c"}));
+#endif
+}
+
 TEST_F(FileSystem, SearchingAMissingFolderFails) {
   std::vector<TSearchRec> found{TSearchRec{}};
   EXPECT_FALSE(FindFiles(Scratch("missing"), "*.*", found));

@@ -297,9 +297,15 @@ bool FindFiles(const std::string& folder, const std::string& mask, std::vector<T
   }
   ::closedir(d);
   // NTFS lists names in upper-case order; the emulation does the same.
-  std::sort(found.begin(), found.end(), [](const TSearchRec& a, const TSearchRec& b) {
-    return std::lexicographical_compare(a.Name.begin(), a.Name.end(), b.Name.begin(), b.Name.end(),
+  // Names that differ only in case keep a fixed order too, whatever order
+  // the directory gave them in.
+  auto upper_less = [](const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [](char x, char y) { return Upper(x) < Upper(y); });
+  };
+  std::sort(found.begin(), found.end(), [&](const TSearchRec& a, const TSearchRec& b) {
+    if (upper_less(a.Name, b.Name) || upper_less(b.Name, a.Name)) return upper_less(a.Name, b.Name);
+    return a.Name < b.Name;
   });
   return Ok();
 }
