@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "script/path_macros.h"
 #include "ui/message_box.h"
+#include "wizard/link_open.h"
 
 namespace xs {
 
@@ -184,6 +185,21 @@ TXWizardProgressFunc TXInstallWizard::ConnectProgress(TXWizardProgress& progress
     window_.ProcessMessages();
   });
   return report;
+}
+
+void TXInstallWizard::RichEditURLClick(const std::string& link) {
+  if (link.find("mailto:") != std::string::npos)
+    OpenMailLink(engine_, link, true);
+  else
+    OpenWebLink(engine_, link, true);
+}
+
+void TXInstallWizard::EnterPressed() {
+  if (next_.Visible && next_.Enabled) NextBtnClick();
+}
+
+void TXInstallWizard::EscapePressed() {
+  if (cancel_.Visible && cancel_.Enabled) CancelBtnClick();
 }
 
 void TXInstallWizard::RunInstall() {

@@ -94,6 +94,14 @@ class TXInstallWizard {
   // A tree reports the folder it now selects.
   void DestFolderTreeChange(const std::string& path);
   void UpgradeFolderTreeChange(const std::string& path);
+  // A click on a link of the readme or licence text: a link holding
+  // "mailto:" opens as a mail link, any other as a web link; a failure is
+  // reported to the user.
+  void RichEditURLClick(const std::string& link);
+  // The keyboard: Enter presses Next and Esc the Cancel button, each only
+  // while its button is shown and enabled.
+  void EnterPressed();
+  void EscapePressed();
   // What the edits and check boxes hold; the view writes them as the user
   // changes them.
   std::string DestFolderEdit;
@@ -102,7 +110,8 @@ class TXInstallWizard {
   bool CreateShortcutChecked = true;
   bool LaunchChecked = true;
 
-  // What the window shows.
+  // What the window shows; the script gives the banner design.
+  const TXInstall& Script() const { return engine_.Script(); }
   TSetupPage CurrentPage() const { return sequence_.empty() ? spWelcome : sequence_[position_]; }
   const std::vector<TSetupPage>& PageSequence() const { return sequence_; }
   const TXWizardTexts& Texts() const { return texts_; }
@@ -128,7 +137,6 @@ class TXInstallWizard {
   const TXWizardProgress& UpgradeProgress() const { return upgrade_progress_; }
 
  private:
-  const TXInstall& Script() const { return engine_.Script(); }
   bool IsUpdate() const;
   // The run-wide language's text of the script named name.
   std::string ScriptText(const std::string& name) const;

@@ -45,6 +45,9 @@ class TXWizardEngine {
   // Starts file through the shell with verb and parameters; false when the
   // shell could not.
   virtual bool Launch(const std::string& verb, const std::string& file, const std::string& parameters) = 0;
+  // Starts the program registered for protocol ("http", "mailto") with link
+  // as its parameter; false when none is registered or it did not start.
+  virtual bool StartProtocolHandler(const std::string& protocol, const std::string& link) = 0;
 };
 
 // The folder trees of the folder and upgrade pages.

@@ -24,7 +24,14 @@ void FakeWizardEngine::SetProgressSlot(TXWizardProgressFunc report, TXWizardByte
 }
 
 bool FakeWizardEngine::Launch(const std::string& verb, const std::string& file, const std::string& parameters) {
+  if (!shell_works) return false;
   launched.push_back(verb + "|" + file + "|" + parameters);
+  return true;
+}
+
+bool FakeWizardEngine::StartProtocolHandler(const std::string& protocol, const std::string& link) {
+  if (!protocols.count(protocol)) return false;
+  launched.push_back(protocol + ":" + link);
   return true;
 }
 

@@ -31,7 +31,10 @@ class FakeWizardEngine : public TXWizardEngine {
   void UpgradeRun() override { ++upgrades; }
   void SetProgressSlot(TXWizardProgressFunc report, TXWizardBytesFunc bytes) override;
   std::string SectionTitle(TXUISection section) const override { return "section " + std::to_string(section); }
+  // Records the start; fails when shell_works is unset.
   bool Launch(const std::string& verb, const std::string& file, const std::string& parameters) override;
+  // Records the start of a protocol in protocols.
+  bool StartProtocolHandler(const std::string& protocol, const std::string& link) override;
 
   TXInstall script;
   // The folders each search kind matches.
@@ -39,7 +42,9 @@ class FakeWizardEngine : public TXWizardEngine {
   bool install_result = true;
   std::vector<Report> run_reports;  // sent during InstallRun
   int installs = 0, upgrades = 0;
-  std::vector<std::string> launched;  // "verb|file|parameters"
+  bool shell_works = true;
+  std::set<std::string> protocols;  // the registered ones
+  std::vector<std::string> launched;  // "verb|file|parameters", or "protocol:link"
   TXWizardProgressFunc progress;
   TXWizardBytesFunc bytes;
 };
