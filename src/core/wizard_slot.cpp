@@ -1,5 +1,6 @@
 #include "core/wizard_slot.h"
 
+#include "base/error.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/shell_execute.h"
@@ -7,17 +8,21 @@
 namespace xs {
 
 TXWizardSlot::TXWizardSlot(TXCustomInstallEngine& engine, TXFormClass form_class)
-    : engine_(engine), dialog_(nullptr, std::move(form_class), *this) {}
+    : engine_(engine), dialog_(nullptr, std::move(form_class), *this) {
+  dialog_.SetDynamicDlg(false);
+}
 
 bool TXWizardSlot::ExecuteOK() {
-  installed_ = false;
-  dialog_.Execute();
-  return installed_;
+  ran_ = false;
+  const bool installed = dialog_.ExecuteInstall();
+  // Closed before the install run: the user cancelled.
+  if (!ran_) XError().SetError(errCancelled, 0, true);
+  return installed;
 }
 
 bool TXWizardSlot::InstallRun() {
-  installed_ = engine_.InstallRun();
-  return installed_;
+  ran_ = true;
+  return engine_.InstallRun();
 }
 
 void TXWizardSlot::SetProgressSlot(TXWizardProgressFunc progress, TXWizardBytesFunc) {

@@ -5,7 +5,7 @@
 
 #include "core/install_dialogs.h"
 #include "core/install_engine.h"
-#include "wizard/install_dlg.h"
+#include "wizard/install_dialog.h"
 
 namespace xs {
 
@@ -15,7 +15,8 @@ class TXWizardSlot : public TXCustomInstallDialog, public TXWizardEngine {
   // wizard's window, which exists from now on.
   TXWizardSlot(TXCustomInstallEngine& engine, TXFormClass form_class);
 
-  // Runs the wizard; true when its install run succeeded.
+  // Runs the wizard; true when its install run succeeded. Raises the
+  // cancellation when the wizard closed before it ran the installation.
   bool ExecuteOK() override;
 
   const TXInstall& Script() const override { return engine_.Package.Script; }
@@ -35,7 +36,7 @@ class TXWizardSlot : public TXCustomInstallDialog, public TXWizardEngine {
  private:
   TXCustomInstallEngine& engine_;
   TXInstallDialog dialog_;
-  bool installed_ = false;
+  bool ran_ = false;
 };
 
 }  // namespace xs

@@ -53,7 +53,8 @@ void TXInstallWizard::Prepare() {
   if (!old_data.empty() && Script().UpgradeItems.Count() > 0) {
     sequence_.push_back(spUpgrade);
     UpgradeFolderEdit = old_data;
-    window_.SelectFolder(TXFolderTree::Upgrade, old_data);  // the edit keeps the folder either way
+    // A folder the tree cannot select stays in the edit all the same.
+    window_.SelectFolder(TXFolderTree::Upgrade, old_data);
     sequence_.push_back(spUpgrading);
   }
   sequence_.push_back(spFinish);
@@ -204,7 +205,8 @@ void TXInstallWizard::EscapePressed() {
 
 void TXInstallWizard::RunInstall() {
   ConnectProgress(install_progress_)(isTemp, 1, "");
-  if (!engine_.InstallRun()) {
+  installed_ = engine_.InstallRun();
+  if (!installed_) {
     window_.Terminate();
     return;
   }

@@ -135,6 +135,8 @@ class TXInstallWizard {
   TXComponentsPanel& ComponentsList() { return components_list_; }
   const TXWizardProgress& InstallProgress() const { return install_progress_; }
   const TXWizardProgress& UpgradeProgress() const { return upgrade_progress_; }
+  // Whether the install run completed.
+  bool Installed() const { return installed_; }
 
  private:
   bool IsUpdate() const;
@@ -174,6 +176,7 @@ class TXInstallWizard {
   bool welcome_scroll_visible_ = false;
   bool create_shortcut_visible_ = true;
   bool launch_visible_ = false;
+  bool installed_ = false;
   std::string readme_, license_;
   std::vector<std::string> existing_folders_;
   std::vector<TXSummaryLine> summary_;

@@ -19,8 +19,12 @@ void TXInstallWizard::PrepareFolderPage() {
   if (script.DefaultFolderName.empty()) return;
   sequence_.push_back(spFolder);
   const std::string& earlier = RunSettings().EarlierInstallFolder;
-  const std::string proposed =
-      IsUpdate() ? (earlier.empty() ? "c:\\" : earlier) : ExpandPathMacros(script.DefaultFolderName);
+  // The install folder is set before the wizard only by "/dir:" on the
+  // command line, which the user meant to be proposed.
+  const std::string& given = RunSettings().InstallFolder;
+  const std::string proposed = IsUpdate()        ? (earlier.empty() ? "c:\\" : earlier)
+                               : !given.empty() ? ExcludeTrailingPathDelimiter(given)
+                                                : ExpandPathMacros(script.DefaultFolderName);
   DestFolderEdit = proposed;
   SelectNearestFolder(proposed);
   // Selecting reported the tree's folder into the edit.
@@ -51,7 +55,9 @@ void TXInstallWizard::PrepareIconsPage() {
   std::sort(existing_folders_.begin(), existing_folders_.end(),
             [](const std::string& a, const std::string& b) { return AsciiLowerCase(a) < AsciiLowerCase(b); });
   create_shortcut_visible_ = script.optShowCreateDesktopShortcut;
-  StartMenuFolderEdit = ExpandPathMacros(script.DefaultGroupName);
+  // As "/dir:", "/group:" is proposed in the script's place.
+  const std::string& given = RunSettings().GroupName;
+  StartMenuFolderEdit = given.empty() ? ExpandPathMacros(script.DefaultGroupName) : given;
 }
 
 bool TXInstallWizard::LeaveFolder() {

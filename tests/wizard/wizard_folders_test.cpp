@@ -40,6 +40,8 @@ TEST_F(WizardTest, TheTreeSelectsTheNearestFolderItCan) {
   Prepare();
   ASSERT_FALSE(window.tried.empty());
   EXPECT_LE(window.tried.back().size(), std::string("dest:/").size() + 3);
+  RunSettings().InstallFolder = Scratch("A/Given") + kPathDelim;  // "/dir:" on the command line
+  EXPECT_EQ(Prepare().DestFolderEdit, Scratch("A/Given"));
   engine.script.optAppUpdate = true;  // proposes "c:\", which the emulation lacks
   window.tried.clear();
   EXPECT_EQ(Prepare().DestFolderEdit, "c:\\");
@@ -118,6 +120,8 @@ TEST_F(WizardTest, TheGroupPageOffersTheExistingGroups) {
   EXPECT_EQ(w.StartMenuFolderEdit, "Demo Tools");
   w.ExistingFoldersListClick(1);
   EXPECT_EQ(w.StartMenuFolderEdit, "beta");
+  RunSettings().GroupName = "Given Group";  // "/group:" on the command line
+  EXPECT_EQ(Prepare().StartMenuFolderEdit, "Given Group");
   for (int outside : {-1, 3}) {
     w.ExistingFoldersListClick(outside);
     EXPECT_EQ(w.StartMenuFolderEdit, "beta");

@@ -38,6 +38,7 @@ enum : int {
   kLicenseChkId = 20, kDestEditId, kStartMenuEditId, kExistingListId, kShortcutChkId, kUpgradeEditId, kLaunchChkId,
   kDestTreeId = 30, kUpgradeTreeId,
   kReadmeId = 40, kLicenseId, kSettingsId,
+  kWelcomeItemsId = 1000, kComponentItemsId = 2000,
 };
 
 bool RegisterWizardClass(WNDPROC proc) {
@@ -86,7 +87,7 @@ struct TXRow {
 };
 }  // namespace
 
-TXInstallDlgWindow::TXInstallDlgWindow(TComponent* owner) : TXInstallDlgForm(owner) {
+TXInstallDlgWindow::TXInstallDlgWindow(TComponent* owner) : TXInstallDlg(owner) {
   if (!RegisterWizardClass(WndProc) || !InitCommonControlClasses(ICC_PROGRESS_CLASS | ICC_TREEVIEW_CLASSES))
     throw std::runtime_error("the wizard window could not be made");
   LOGFONTA font{};
@@ -115,7 +116,6 @@ TXInstallDlgWindow::TXInstallDlgWindow(TComponent* owner) : TXInstallDlgForm(own
 TXInstallDlgWindow::~TXInstallDlgWindow() {
   KillWindowTimer(release_timer_);
   Destroying();
-  model_.reset();
   if (wnd_) DestroyWindow(wnd_);
   DeleteObject(bold_font_);
   DeleteObject(title_font_);
@@ -142,13 +142,13 @@ void TXInstallDlgWindow::MakeControls() {
   welcome_title_ = Add("STATIC", label, x, y, w, 18);
   SendMessageA(welcome_title_, WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_), FALSE);
   welcome_default_ = Add("STATIC", label, x, y, w, 60);
-  welcome_components_.Create(wnd_, rect(x, y, w, 100), measurer_.MessageFont(), bold_font_);
+  welcome_components_.Create(wnd_, rect(x, y, w, 100), kWelcomeItemsId, measurer_.MessageFont(), bold_font_);
   copy_ = Add("STATIC", label, x, y, w, 16);
 
   readme_.Create(wnd_, rect(x, y, w, h), kReadmeId, measurer_.MessageFont());
   license_.Create(wnd_, rect(x, y, w, h), kLicenseId, measurer_.MessageFont());
   license_chk_ = Add("BUTTON", check, x, y, w, 20, kLicenseChkId);
-  components_list_.Create(wnd_, rect(x, y, w, h), measurer_.MessageFont(), bold_font_);
+  components_list_.Create(wnd_, rect(x, y, w, h), kComponentItemsId, measurer_.MessageFont(), bold_font_);
 
   folder_app_ = Add("STATIC", label, x, y, w, 30);
   dest_folder_edit_ = Add("EDIT", edit, x, y, w, 21, kDestEditId);
@@ -195,29 +195,20 @@ void TXInstallDlgWindow::MakeControls() {
   cancel_ = Add("BUTTON", WS_TABSTOP | BS_PUSHBUTTON, cancel_left, button_top, kButtonWidth, kButtonHeight, kCancelId);
 
   dest_folder_tree_.Model().OnChange = [this](const std::string& path) {
-    if (!model_) return;
-    model_->DestFolderTreeChange(path);
-    SetText(dest_folder_edit_, model_->DestFolderEdit);
+    if (!Model()) return;
+    Model()->DestFolderTreeChange(path);
+    SetText(dest_folder_edit_, Model()->DestFolderEdit);
   };
   upgrade_tree_.Model().OnChange = [this](const std::string& path) {
-    if (!model_) return;
-    model_->UpgradeFolderTreeChange(path);
-    SetText(upgrade_edit_, model_->UpgradeFolderEdit);
+    if (!Model()) return;
+    Model()->UpgradeFolderTreeChange(path);
+    SetText(upgrade_edit_, Model()->UpgradeFolderEdit);
   };
   auto link = [this](const std::string& text) {
-    if (model_) model_->RichEditURLClick(text);
+    if (Model()) Model()->RichEditURLClick(text);
   };
   readme_.OnLink = link;
   license_.OnLink = link;
-}
-
-void TXInstallDlgWindow::Prepare(TXWizardEngine& engine) {
-  model_ = std::make_unique<TXInstallWizard>(engine, *this, measurer_, welcome_components_.ContentWidth(),
-                                             components_list_.ContentWidth());
-  LoadBanner();
-  shown_page_ = -1;
-  model_->Prepare();
-  ApplyTexts();
 }
 
 void TXInstallDlgWindow::LoadBanner() {
@@ -226,7 +217,7 @@ void TXInstallDlgWindow::LoadBanner() {
   TXImageObject image;
   TXPicture picture;
   try {
-    if (!image.AssignFrom(model_->Script().Design.TopImage) || image.IsEmpty()) return;
+    if (!image.AssignFrom(Model()->Script().Design.TopImage) || image.IsEmpty()) return;
     const std::vector<uint8_t>& bytes = image.DataStream().Bytes();
     const TXImageFormat format = image.DataClass == "TJPEGImage" ? TXImageFormat::Jpeg : TXImageFormat::Png;
     if (!LoadPicture(format, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), picture))
@@ -239,10 +230,11 @@ void TXInstallDlgWindow::LoadBanner() {
   ResamplePicture(picture, banner_, S(kClientWidth), kernel, S(kBannerHeight));
 }
 
-void TXInstallDlgWindow::ApplyTexts() {
-  if (!model_) return;
-  model_->ApplyTexts();
-  const TXWizardTexts& t = model_->Texts();
+void TXInstallDlgWindow::ShowModel() {
+  if (!Model()) return;
+  if (!texts_shown_) LoadBanner();
+  texts_shown_ = true;
+  const TXWizardTexts& t = Model()->Texts();
   SetText(wnd_, t.Caption);
   SetText(welcome_title_, t.WelcomeTitle);
   SetText(welcome_default_, t.WelcomeDefault);
@@ -264,11 +256,15 @@ void TXInstallDlgWindow::ApplyTexts() {
   ShowPage();
 }
 
-void TXInstallDlgWindow::PageActivated() { ShowPage(); }
+void TXInstallDlgWindow::PageActivated() {
+  // The first page comes while the model prepares: the texts with it.
+  if (texts_shown_) ShowPage();
+  else ShowModel();
+}
 
 void TXInstallDlgWindow::ShowPage() {
-  if (!model_) return;
-  const TSetupPage page = model_->CurrentPage();
+  if (!Model()) return;
+  const TSetupPage page = Model()->CurrentPage();
   const bool changed = page != shown_page_;
   shown_page_ = page;
   if (changed) {
@@ -292,55 +288,55 @@ void TXInstallDlgWindow::ShowPage() {
     std::vector<TXRow> rows;
     switch (page) {
       case spWelcome:
-        welcome_components_.Show(model_->WelcomeComponents());
+        welcome_components_.Show(Model()->WelcomeComponents());
         rows = {{welcome_title_, kWrapped, 0}, {welcome_default_, kWrapped, 6}};
-        if (model_->WelcomeScrollVisible()) rows.push_back({welcome_components_.Handle(), kFill, 8});
+        if (Model()->WelcomeScrollVisible()) rows.push_back({welcome_components_.Handle(), kFill, 8});
         rows.push_back({copy_, kWrapped, 8});
         break;
       case spReadme:
-        readme_.SetText(model_->ReadmeText());
+        readme_.SetText(Model()->ReadmeText());
         rows = {{readme_.Handle(), kFill, 0}};
         break;
       case spLicense:
-        license_.SetText(model_->LicenseText());
-        SetChecked(license_chk_, model_->LicenseChecked());
+        license_.SetText(Model()->LicenseText());
+        SetChecked(license_chk_, Model()->LicenseChecked());
         rows = {{license_.Handle(), kFill, 0}, {license_chk_, 20, 8}};
         break;
       case spComponents:
-        components_list_.Show(model_->ComponentsList());
+        components_list_.Show(Model()->ComponentsList());
         rows = {{components_list_.Handle(), kFill, 0}};
         break;
       case spFolder:
-        SetText(folder_app_, model_->FolderAppLabel());
-        SetText(dest_folder_edit_, model_->DestFolderEdit);
+        SetText(folder_app_, Model()->FolderAppLabel());
+        SetText(dest_folder_edit_, Model()->DestFolderEdit);
         rows = {{folder_app_, kWrapped, 0}, {dest_folder_edit_, 21, 8}, {dest_folder_tree_.Handle(), kFill, 8}};
         break;
       case spIcons:
-        SetText(start_menu_edit_, model_->StartMenuFolderEdit);
+        SetText(start_menu_edit_, Model()->StartMenuFolderEdit);
         SendMessageA(existing_folders_, LB_RESETCONTENT, 0, 0);
-        for (const std::string& name : model_->ExistingFolders())
+        for (const std::string& name : Model()->ExistingFolders())
           SendMessageA(existing_folders_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        SetChecked(create_shortcut_, model_->CreateShortcutChecked);
+        SetChecked(create_shortcut_, Model()->CreateShortcutChecked);
         rows = {{label1_, kWrapped, 0}, {label2_, kWrapped, 4}, {label3_, kWrapped, 10}, {start_menu_edit_, 21, 2},
                 {label4_, kWrapped, 10}, {existing_folders_, kFill, 2}};
-        if (model_->CreateShortcutVisible()) rows.push_back({create_shortcut_, 20, 8});
+        if (Model()->CreateShortcutVisible()) rows.push_back({create_shortcut_, 20, 8});
         break;
       case spStart: {
         std::string summary;
-        for (const TXSummaryLine& line : model_->Summary()) summary += (line.Indented ? "    " : "") + line.Text + "\r\n";
+        for (const TXSummaryLine& line : Model()->Summary()) summary += (line.Indented ? "    " : "") + line.Text + "\r\n";
         settings_.SetText(summary);
         rows = {{label9_, kWrapped, 0}, {label5_, kWrapped, 8}, {label10_, kWrapped, 12}, {settings_.Handle(), kFill, 2}};
         break;
       }
       case spUpgrade:
-        SetText(upgrade_edit_, model_->UpgradeFolderEdit);
+        SetText(upgrade_edit_, Model()->UpgradeFolderEdit);
         rows = {{label7_, kWrapped, 0}, {label12_, kWrapped, 10}, {upgrade_edit_, 21, 2},
                 {upgrade_tree_.Handle(), kFill, 8}};
         break;
       case spFinish:
-        SetChecked(launch_chk_, model_->LaunchChecked);
+        SetChecked(launch_chk_, Model()->LaunchChecked);
         rows = {{finish_, kWrapped, 0}};
-        if (model_->LaunchVisible()) rows.push_back({launch_chk_, 20, 16});
+        if (Model()->LaunchVisible()) rows.push_back({launch_chk_, 20, 16});
         break;
       default:
         break;
@@ -365,9 +361,9 @@ void TXInstallDlgWindow::ShowPage() {
     }
     for (const TXPageControl& control : controls) {
       bool shown = control.Page == page;
-      if (control.Wnd == welcome_components_.Handle()) shown = shown && model_->WelcomeScrollVisible();
-      if (control.Wnd == create_shortcut_) shown = shown && model_->CreateShortcutVisible();
-      if (control.Wnd == launch_chk_) shown = shown && model_->LaunchVisible();
+      if (control.Wnd == welcome_components_.Handle()) shown = shown && Model()->WelcomeScrollVisible();
+      if (control.Wnd == create_shortcut_) shown = shown && Model()->CreateShortcutVisible();
+      if (control.Wnd == launch_chk_) shown = shown && Model()->LaunchVisible();
       ShowWindow(control.Wnd, shown ? SW_SHOWNA : SW_HIDE);
     }
     RECT top_panel{0, 0, S(kClientWidth), S(kTopHeight)};
@@ -383,7 +379,7 @@ void TXInstallDlgWindow::ShowPage() {
 
 void TXInstallDlgWindow::ShowButtons() {
   const std::pair<HWND, const TXWizardButton*> buttons[] = {
-      {back_, &model_->BackBtn()}, {next_, &model_->NextBtn()}, {cancel_, &model_->CancelBtn()}};
+      {back_, &Model()->BackBtn()}, {next_, &Model()->NextBtn()}, {cancel_, &Model()->CancelBtn()}};
   for (const auto& [wnd, button] : buttons) {
     SetText(wnd, button->Text);
     EnableWindow(wnd, button->Enabled);
@@ -392,8 +388,8 @@ void TXInstallDlgWindow::ShowButtons() {
 }
 
 void TXInstallDlgWindow::ShowProgress() {
-  const bool upgrading = model_->CurrentPage() == spUpgrading;
-  const TXWizardProgress& progress = upgrading ? model_->UpgradeProgress() : model_->InstallProgress();
+  const bool upgrading = Model()->CurrentPage() == spUpgrading;
+  const TXWizardProgress& progress = upgrading ? Model()->UpgradeProgress() : Model()->InstallProgress();
   SetText(upgrading ? upgrade_section_ : section_, progress.SectionLabel());
   SetText(upgrading ? upgrade_file_ : file_, progress.FileLabel());
   SendMessageA(upgrading ? upgrade_bar_ : bar_, PBM_SETPOS, progress.BarPosition(), 0);
@@ -414,7 +410,7 @@ void TXInstallDlgWindow::Terminate() {
 
 void TXInstallDlgWindow::Paint(HDC dc) {
   const RECT top{0, 0, S(kClientWidth), S(kTopHeight)};
-  const TXInstall* script = model_ ? &model_->Script() : nullptr;
+  const TXInstall* script = Model() ? &Model()->Script() : nullptr;
   HBRUSH brush = CreateSolidBrush(script ? ColorRef(script->Design.TopColor1) : GetSysColor(COLOR_WINDOW));
   FillRect(dc, &top, brush);
   DeleteObject(brush);
@@ -423,36 +419,36 @@ void TXInstallDlgWindow::Paint(HDC dc) {
   DrawEdge(dc, &line, EDGE_ETCHED, BF_BOTTOM);
   RECT bottom{0, S(kClientHeight - kBottomHeight), S(kClientWidth), S(kClientHeight - kBottomHeight) + 2};
   DrawEdge(dc, &bottom, EDGE_ETCHED, BF_TOP);
-  if (!model_) return;
+  if (!Model()) return;
   TXEffectLabelStyle style;
   style.Font = title_font_;
   style.Color = ColorRef(script->Design.FontColor);
   style.ShadowColor = ColorRef(script->Design.ShadowColor);
   style.ShadowDistance = 1;
-  const SIZE size = EffectLabelSize(dc, model_->PageLabel(), style);
+  const SIZE size = EffectLabelSize(dc, Model()->PageLabel(), style);
   const RECT place{S(kMargin), (S(kTopHeight) - size.cy) / 2, S(kClientWidth) - S(kMargin),
                    (S(kTopHeight) + size.cy) / 2};
-  DrawEffectLabel(dc, model_->PageLabel(), place, style);
+  DrawEffectLabel(dc, Model()->PageLabel(), place, style);
 }
 
 void TXInstallDlgWindow::Command(int id, int code, HWND control) {
-  if (!model_) return;
+  if (!Model()) return;
   switch (id) {
-    case kBackId: if (code == BN_CLICKED) model_->BackBtnClick(); break;
-    case kNextId: if (code == BN_CLICKED) model_->NextBtnClick(); break;
-    case kCancelId: if (code == BN_CLICKED) model_->CancelBtnClick(); break;
-    case IDOK: model_->EnterPressed(); break;
-    case IDCANCEL: model_->EscapePressed(); break;
-    case kLicenseChkId: model_->LicenseChkClick(Checked(control)); break;
-    case kShortcutChkId: model_->CreateShortcutChecked = Checked(control); break;
-    case kLaunchChkId: model_->LaunchChecked = Checked(control); break;
-    case kDestEditId: if (code == EN_CHANGE) model_->DestFolderEdit = WindowText(control); break;
-    case kStartMenuEditId: if (code == EN_CHANGE) model_->StartMenuFolderEdit = WindowText(control); break;
-    case kUpgradeEditId: if (code == EN_CHANGE) model_->UpgradeFolderEdit = WindowText(control); break;
+    case kBackId: if (code == BN_CLICKED) Model()->BackBtnClick(); break;
+    case kNextId: if (code == BN_CLICKED) Model()->NextBtnClick(); break;
+    case kCancelId: if (code == BN_CLICKED) Model()->CancelBtnClick(); break;
+    case IDOK: Model()->EnterPressed(); break;
+    case IDCANCEL: Model()->EscapePressed(); break;
+    case kLicenseChkId: Model()->LicenseChkClick(Checked(control)); break;
+    case kShortcutChkId: Model()->CreateShortcutChecked = Checked(control); break;
+    case kLaunchChkId: Model()->LaunchChecked = Checked(control); break;
+    case kDestEditId: if (code == EN_CHANGE) Model()->DestFolderEdit = WindowText(control); break;
+    case kStartMenuEditId: if (code == EN_CHANGE) Model()->StartMenuFolderEdit = WindowText(control); break;
+    case kUpgradeEditId: if (code == EN_CHANGE) Model()->UpgradeFolderEdit = WindowText(control); break;
     case kExistingListId:
       if (code == LBN_SELCHANGE) {
-        model_->ExistingFoldersListClick(static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0)));
-        SetText(start_menu_edit_, model_->StartMenuFolderEdit);
+        Model()->ExistingFoldersListClick(static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0)));
+        SetText(start_menu_edit_, Model()->StartMenuFolderEdit);
       }
       break;
     default:
@@ -537,9 +533,9 @@ LRESULT TXInstallDlgWindow::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       // No close while a run works inside a click: its buttons are off too.
-      const TSetupPage page = model_ ? model_->CurrentPage() : spWelcome;
+      const TSetupPage page = Model() ? Model()->CurrentPage() : spWelcome;
       if (page == spInstalling || page == spUpgrading) return 0;
-      if (model_ && !model_->FormCloseQuery()) return 0;
+      if (Model() && !Model()->FormCloseQuery()) return 0;
       modal_result_ = mrCancel;
       return 0;
     }

@@ -14,20 +14,17 @@
 #include "ui/win32/folder_tree_view.h"
 #include "ui/win32/gdi_measurer.h"
 #include "ui/win32/rich_text_view.h"
-#include "wizard/install_dlg.h"
-#include "wizard/install_wizard.h"
+#include "wizard/install_dialog.h"
 #include "wizard/win32/panel_window.h"
 #include "wizard/wizard_window.h"
 
 namespace xs {
 
-class TXInstallDlgWindow : public TXInstallDlgForm, public TXWizardWindow {
+class TXInstallDlgWindow : public TXInstallDlg {
  public:
   // Makes the window (hidden); throws when the system refuses it.
   explicit TXInstallDlgWindow(TComponent* owner);
   ~TXInstallDlgWindow() override;
-
-  void Prepare(TXWizardEngine& engine) override;
 
   // The form.
   std::string Caption() const override;
@@ -45,7 +42,6 @@ class TXInstallDlgWindow : public TXInstallDlgForm, public TXWizardWindow {
   void ApplyStyle(const TXFormStyle&) override {}
   const TXTextMeasurer& Measurer() const override { return measurer_; }
   void Release() override;
-  void ApplyTexts() override;
 
   // What the model asks of its window.
   void PageActivated() override;
@@ -53,6 +49,12 @@ class TXInstallDlgWindow : public TXInstallDlgForm, public TXWizardWindow {
   void ProcessMessages() override;
   void Close() override;
   void Terminate() override;
+
+ protected:
+  int WelcomePanelWidth() const override { return welcome_components_.ContentWidth(); }
+  int ComponentsPanelWidth() const override { return components_list_.ContentWidth(); }
+  // The texts, the banner and the current page.
+  void ShowModel() override;
 
  private:
   static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
@@ -71,10 +73,10 @@ class TXInstallDlgWindow : public TXInstallDlgForm, public TXWizardWindow {
   HFONT bold_font_ = nullptr;
   HFONT title_font_ = nullptr;
   HWND wnd_ = nullptr;
-  std::unique_ptr<TXInstallWizard> model_;
   bool modal_ = false;
   int modal_result_ = 0;
   bool terminating_ = false;
+  bool texts_shown_ = false;  // and the banner loaded
   int shown_page_ = -1;
   TimerId release_timer_ = 0;
   TXPicture banner_;

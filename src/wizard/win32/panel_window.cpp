@@ -6,8 +6,6 @@ namespace xs {
 
 namespace {
 const char kClassName[] = "TXComponentsPanel";
-// A box's id is kFirstId + 2 * item, its label's the next.
-constexpr int kFirstId = 1000;
 constexpr int kLineStep = 16;
 
 bool RegisterPanelClass(WNDPROC proc) {
@@ -24,8 +22,9 @@ bool RegisterPanelClass(WNDPROC proc) {
 }
 }  // namespace
 
-bool TXPanelWindow::Create(HWND parent, const TXRect& rect, HFONT font, HFONT title_font) {
+bool TXPanelWindow::Create(HWND parent, const TXRect& rect, int first_id, HFONT font, HFONT title_font) {
   if (!RegisterPanelClass(WndProc)) return false;
+  first_id_ = first_id;
   font_ = font;
   title_font_ = title_font;
   wnd_ = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, kClassName, "", WS_CHILD | WS_VSCROLL, rect.Left,
@@ -59,7 +58,7 @@ void TXPanelWindow::Show(TXComponentsPanel& panel) {
       add("STATIC", SS_LEFT | SS_NOPREFIX, entry.Label, 0, title_font_);
       continue;
     }
-    const int id = kFirstId + 2 * item++;
+    const int id = first_id_ + 2 * item++;
     HWND box = add("BUTTON", BS_CHECKBOX | WS_TABSTOP, entry.Box, id, font_);
     SetWindowTextA(box, "");
     boxes_.push_back(box);
@@ -105,8 +104,8 @@ LRESULT TXPanelWindow::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: {
       const int id = LOWORD(wparam);
       const int code = HIWORD(wparam);
-      if (panel_ && id >= kFirstId && (code == BN_CLICKED || code == STN_CLICKED)) {
-        panel_->Click((id - kFirstId) / 2);
+      if (panel_ && id >= first_id_ && (code == BN_CLICKED || code == STN_CLICKED)) {
+        panel_->Click((id - first_id_) / 2);
         SyncChecks();
         if (OnClick) OnClick();
       }

@@ -21,7 +21,8 @@ class TXPanelWindow {
   TXPanelWindow& operator=(const TXPanelWindow&) = delete;
 
   // Makes the (empty) window in parent; false when the system refuses.
-  bool Create(HWND parent, const TXRect& rect, HFONT font, HFONT title_font);
+  // Item i's box gets the id first_id + 2 i, its label the next.
+  bool Create(HWND parent, const TXRect& rect, int first_id, HFONT font, HFONT title_font);
   HWND Handle() const { return wnd_; }
   // The width the panel's entries may take: the window's less the bar's.
   int ContentWidth() const;
@@ -38,6 +39,7 @@ class TXPanelWindow {
   void SyncChecks();
 
   HWND wnd_ = nullptr;
+  int first_id_ = 0;
   HFONT font_ = nullptr;
   HFONT title_font_ = nullptr;
   TXComponentsPanel* panel_ = nullptr;
