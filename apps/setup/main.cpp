@@ -1,9 +1,12 @@
 // setup: finds the install package appended to itself and runs the install
 // engine on it. The exit code is the engine's (0 installed, 1 cancelled,
 // otherwise the failing step's error code).
+#include <optional>
+
 #include "base/settings.h"
 #include "core/install_engine.h"
 #include "core/lg_dialog_slots.h"
+#include "core/wizard_slot.h"
 #include "core/startup.h"
 #include "engine/questions.h"
 #include "lang/data_module.h"
@@ -11,6 +14,7 @@
 #include "ui/application.h"
 #include "ui/dialog_windows.h"
 #include "ui/timer.h"
+#include "wizard/wizard_window.h"
 
 int main(int argc, char** argv) {
   using namespace xs;
@@ -29,6 +33,8 @@ int main(int argc, char** argv) {
     engine->LgDialog = &lg_dialog;
     engine->StartDialog = &start_dialog;
   }
+  std::optional<TXWizardSlot> wizard;
+  if (windows && InstallDlgFormClass()) engine->WizardDialog = &wizard.emplace(*engine, InstallDlgFormClass());
   auto* data = new TData(&Application());
   StartLanguages(*data);
   StartTimer(50, [engine](TObject* sender) { engine->StartRun(sender); });

@@ -31,6 +31,16 @@ bool TXCustomInstallEngine::DemoRun() {
   TXRunSettings& s = RunSettings();
   TXInstall& script = Package.Script;
   const std::string temp = ExpandPathMacros("<tmp>");
+  // The demo's folders are its own: an installation after it goes where it
+  // would have gone without the demo.
+  struct Restore {
+    TXRunSettings& s;
+    std::string install = s.InstallFolder, uninstall_info = s.UninstallInfoFolder;
+    ~Restore() {
+      s.InstallFolder = install;
+      s.UninstallInfoFolder = uninstall_info;
+    }
+  } restore{s};
   s.UninstallInfoFolder = temp;
   s.InstallFolder = IncludeTrailingPathDelimiter(temp + script.DefaultFolderExt);
   if (!CheckRunningApplications()) return false;

@@ -80,6 +80,7 @@ namespace xs {
   X(kLgLanguageQuestion, "ytlangchoice")                                        \
   X(kLgWaitingText, "ytwaitforapp")            /* + " " + mutex title */        \
   X(kLgNewNamePrompt, "ytnewfilenam")          /* input box */                  \
+  X(kLgBytesWritten, "ytbyteswrite")           /* %d %d: megabytes, of total */ \
   /* Messages and message templates. */                                         \
   X(kLgDemoExplanation, "ymdemoexplan")                                         \
   X(kLgInstallOrDemoQuestion, "ymstartquest")                                   \

@@ -43,16 +43,27 @@ void TXUIAppItem::ExpandAppPaths() {
   CleanFolders.SetText(ExpandPathMacros(CleanFolders.Text()));
 }
 
-std::string LanguageText(const TXStringCollection& list, const std::string& name, int32_t lg_id) {
+namespace {
+// The entry of list named *name (any name when null) that fits lg_id best.
+std::string BestLanguageText(const TXStringCollection& list, const std::string* name, int32_t lg_id) {
   const int32_t default_id = list.ListObj().LgID();
   std::vector<int32_t> preference = {lg_id, lg_id & 0xFF, default_id, 0};
   if (default_id != 9) preference.push_back(9);
   for (int32_t id : preference)
     for (int i = 0; i < list.Count(); ++i) {
       const TXStringItem& entry = *list.GetItem(i);
-      if (entry.Name == name && entry.LgID == id) return entry.S;
+      if ((!name || entry.Name == *name) && entry.LgID == id) return entry.S;
     }
   return {};
+}
+}  // namespace
+
+std::string LanguageText(const TXStringCollection& list, const std::string& name, int32_t lg_id) {
+  return BestLanguageText(list, &name, lg_id);
+}
+
+std::string LanguageText(const TXStringCollection& list, int32_t lg_id) {
+  return BestLanguageText(list, nullptr, lg_id);
 }
 
 TXUIAppItem* TXUIAppCollection::First() {

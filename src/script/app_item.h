@@ -52,6 +52,9 @@ class TXUIAppItem : public TXCollectionItem {
 // the list's default language, 0, then 9 unless 9 is the default. Empty
 // when no entry fits.
 std::string LanguageText(const TXStringCollection& list, const std::string& name, int32_t lg_id);
+// The same for a list of one text per language, whatever the entries' names
+// (an application's TitleExtension).
+std::string LanguageText(const TXStringCollection& list, int32_t lg_id);
 
 class TXUIAppCollection : public TXCollection {
  public:

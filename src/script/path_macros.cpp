@@ -174,13 +174,27 @@ void InitializePathMacros(const TXMacroSources& sources) {
 }
 
 bool FolderWriteTest(const std::string& folder) {
-  if (folder.empty() || !ForceFolders(folder)) return false;
-  std::unique_ptr<TFileStream> probe = CreateTempFileBeside(IncludeTrailingPathDelimiter(folder));
-  if (!probe) return false;
-  const std::string name = probe->FileName();
-  probe.reset();
-  RemoveFile(name);
-  return true;
+  if (folder.empty()) return false;
+  // The folders that are missing now, deepest first: the test takes them
+  // away again, so that a run that ends before it installs leaves none.
+  std::vector<std::string> made;
+  for (std::string f = ExcludeTrailingPathDelimiter(folder); !f.empty() && !FolderExists(f);) {
+    made.push_back(f);
+    const std::string parent = ExcludeTrailingPathDelimiter(ExtractFilePath(f));
+    if (parent == f) break;
+    f = parent;
+  }
+  bool written = false;
+  if (ForceFolders(folder)) {
+    if (std::unique_ptr<TFileStream> probe = CreateTempFileBeside(IncludeTrailingPathDelimiter(folder))) {
+      const std::string name = probe->FileName();
+      probe.reset();
+      RemoveFile(name);
+      written = true;
+    }
+  }
+  for (const std::string& f : made) RemoveFolder(f);
+  return written;
 }
 
 std::string DateTimeMacroText(double date_time) {

@@ -74,7 +74,8 @@ void InitializePathMacros(const TXMacroSources& sources = SystemMacroSources());
 // The write test of <wpf>: makes the folder with its missing parents, then
 // creates a new temporary file in it (CreateTempFileBeside, never an
 // existing name) and deletes it. True when the file could be created. The
-// folder stays.
+// folders it made are removed again: the installation makes them when it
+// needs them, and records them for the uninstall.
 bool FolderWriteTest(const std::string& folder);
 
 // A local date-time (days since 30 December 1899, fraction the time of day)

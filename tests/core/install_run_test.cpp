@@ -211,9 +211,13 @@ TEST_F(InstallRunTest, DemoRunInstallsIntoTheTemporaryFolderAndRemovesEverything
   Script().SplitSections();
   RunSettings().RunConditions.set(cdDemo);
   RunSettings().SelectedComponents.reset();
+  RunSettings().InstallFolder = Scratch("given") + kPathDelim;  // "/dir:"
+  RunSettings().UninstallInfoFolder = Scratch("info") + kPathDelim;
 
   EXPECT_TRUE(engine.DemoRun());
-  EXPECT_EQ(RunSettings().InstallFolder, temp + "Demo" + kPathDelim);
+  // An installation after the demo goes where it would have gone.
+  EXPECT_EQ(RunSettings().InstallFolder, Scratch("given") + kPathDelim);
+  EXPECT_EQ(RunSettings().UninstallInfoFolder, Scratch("info") + kPathDelim);
   EXPECT_FALSE(FolderExists(temp + "Demo"));
   EXPECT_TRUE(FolderExists(temp)) << "the temporary folder itself stays";
   EXPECT_FALSE(FolderExists(Scratch("not-in-demo"))) << "only demo items run";

@@ -9,6 +9,7 @@
 #include "base/settings.h"
 #include "base/stream.h"
 #include "fake_measurer.h"
+#include "fake_window.h"
 #include "lang/builtin_words.h"
 #include "lang/fake_language_box.h"
 #include "lang/keys.h"
@@ -96,48 +97,21 @@ std::unique_ptr<TMemoryStream> Pack(int id, const std::string& name, std::string
 using FakeBox = FakeLanguageBox;
 
 // A form in memory; the user acts from WhileModal.
-class FakeLgForm : public TXLgDialogForm {
+class FakeLgForm : public FakeWindow<TXLgDialogForm, FakeLgForm> {
  public:
-  FakeLgForm(TComponent* owner, TXLgDialogKind kind) : TXLgDialogForm(owner, kind, 96), shown(Layout()) {}
+  FakeLgForm(TComponent* owner, TXLgDialogKind kind) : FakeWindow(owner, kind, 96), shown(Layout()) {}
 
-  std::function<void(FakeLgForm&)> WhileModal;
   TXLgDialogTexts texts;
   TXLgDialogLayout shown;
   FakeBox box;
 
   TXLanguageBox& LanguageBox() override { return box; }
-  std::string Caption() const override { return caption_; }
-  void SetCaption(const std::string& caption) override { caption_ = caption; }
   int ClientWidth() const override { return shown.ClientWidth; }
   void SetClientWidth(int width) override { shown.ClientWidth = width; }
-  bool Visible() const override { return modal_; }
-  bool Modal() const override { return modal_; }
-  int ShowModal() override {
-    modal_ = true;
-    result_ = 0;
-    if (WhileModal) WhileModal(*this);
-    modal_ = false;
-    return result_;
-  }
-  void SetModalResult(int result) override { result_ = result; }
-  void Show() override {}
-  void Hide() override {}
-  void BringToFront() override {}
-  void ApplyStyle(const TXFormStyle&) override {}
-  const TXTextMeasurer& Measurer() const override { return measurer_; }
-  void Release() override { released_ = true; }
-  bool Released() const { return released_; }
 
  protected:
   void ShowTexts(const TXLgDialogTexts& t) override { texts = t; }
   void ApplyLayout(const TXLgDialogLayout& layout) override { shown = layout; }
-
- private:
-  FakeMeasurer measurer_;
-  std::string caption_;
-  bool modal_ = false;
-  int result_ = 0;
-  bool released_ = false;
 };
 
 // The process-wide language wizard with English and German offered (or

@@ -67,14 +67,15 @@ shot language-dialog-german
 drive 0 key "${dlg[@]}" --key esc
 ends 1
 
-# German, then Next: the question before the example's readme.txt replaces
-# the one already in the folder asks in German; Abbrechen (Esc) keeps the
+# German, then Next through the wizard: the question before the example's
+# readme.txt replaces the one already in the folder asks in German; Abbrechen (Esc) keeps the
 # old file and the install goes on.
 target="$wine_dir/prefix/drive_c/Lg Target"
 rm -rf "$target" && mkdir -p "$target" && echo "the user's own" >"$target/readme.txt"
 setup two-rename '/dir:C:\Lg Target'
 drive 0 pick "${dlg[@]}" --index 1 --item Deutsch --timeout 30
 drive 0 key "${dlg[@]}" --key enter
+wizard_install
 drive 0 texts --class TXMessageForm --timeout 60
 has Button 1 Umbenennen
 has Button 1 Abbrechen
@@ -82,7 +83,7 @@ has Static 1 "Die Datei C:.*readme.txt ist bereits vorhanden.*"
 grep -q "text=Rename\$\|already exists" <<<"$out" && fail "the question after the switch is English: $out"
 shot replace-question-german
 drive 0 key --class TXMessageForm --key esc
-for _ in $(seq 120); do kill -0 "$started_pid" 2>/dev/null || break; sleep 0.5; done
+wizard_finish
 ends 0
 [ "$(cat "$target/readme.txt")" = "the user's own" ] || fail "Abbrechen replaced the user's readme.txt"
 installed HelloNotes

@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "platform/win32/system_library.h"
 #include "ui/win32/box_window.h"
+#include "ui/win32/common_controls.h"
 #include "ui/win32/gdi_measurer.h"
 
 namespace xs {
@@ -12,20 +12,6 @@ namespace xs {
 namespace {
 constexpr int kLabelId = 300;
 constexpr int kBarId = 301;
-
-// The progress bar's window class. comctl32 is no KnownDLL: imported, it
-// would be looked for in the program's folder first, so it is loaded from
-// System32 when the first bar is shown.
-bool RegisterProgressClass() {
-  static const bool registered = [] {
-    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    HMODULE dll = LoadSystemLibrary("comctl32.dll");
-    InitFn init = dll ? SystemFunction<InitFn>(dll, "InitCommonControlsEx") : nullptr;
-    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
-    return init && init(&classes);
-  }();
-  return registered;
-}
 
 // Handles what is waiting, so that the window repaints and moves while the
 // run goes on; a quit is put back for the loop that runs the program.
@@ -44,7 +30,7 @@ void PumpMessages() {
 class TXProgressWindow : public TXProgressView {
  public:
   bool Create(const std::string& caption) {
-    if (!RegisterProgressClass()) return false;
+    if (!InitCommonControlClasses(ICC_PROGRESS_CLASS)) return false;
     const TXProgressLayout layout = LayoutProgressWindow(caption, measurer_);
     if (!box_.Create(caption, layout.ClientWidth, layout.ClientHeight, -1)) return false;
     label_ = box_.AddControl("STATIC", "", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS, layout.Label, kLabelId);

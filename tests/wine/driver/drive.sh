@@ -44,3 +44,42 @@ installed() {
   log=$(sed -n 's/.*\/file:"\([^"]*\)".*/\1/p' <<<"$command")
   folder=$(run winepath -u "${exe%\\*}" 2>/dev/null | tr -d '\r')
 }
+
+# The installation wizard of setup.exe, driven by control ids, so that it
+# reads the same in every language.
+wizard=(--class TXInstallDlg)
+# shown ID: the last texts show the control ID (visible; enabled too when a
+# second argument "enabled" is given).
+shown() {
+  local pattern="^control${tab}id=$1${tab}class=[^${tab}]*${tab}visible=1${tab}"
+  [ "${2:-}" = enabled ] && pattern+="enabled=1${tab}"
+  grep -q "$pattern" <<<"$out"
+}
+# wizard_install: from the wizard's current page on with what each page
+# proposes, the licence accepted, until Install (Next on the page with the
+# summary, id 42) is pressed.
+wizard_install() {
+  local _
+  for _ in $(seq 12); do
+    drive 0 texts "${wizard[@]}" --timeout 60
+    shown 20 && drive 0 check "${wizard[@]}" --id 20
+    if shown 42; then
+      drive 0 click "${wizard[@]}" --id 11
+      return
+    fi
+    drive 0 click "${wizard[@]}" --id 11
+  done
+  fail "the wizard never reached its summary"
+}
+# wizard_finish: waits for the finish page (Cancel enabled, Next hidden),
+# unticks the launch box and closes the wizard.
+wizard_finish() {
+  local _
+  for _ in $(seq 120); do
+    drive 0 texts "${wizard[@]}" --timeout 60
+    shown 12 enabled && ! shown 11 && break
+    sleep 0.5
+  done
+  shown 26 && drive 0 check "${wizard[@]}" --id 26 --state 0
+  drive 0 click "${wizard[@]}" --id 12
+}
