@@ -120,12 +120,12 @@ TEST_F(WizardTest, TheGroupPageOffersTheExistingGroups) {
   EXPECT_EQ(w.StartMenuFolderEdit, "Demo Tools");
   w.ExistingFoldersListClick(1);
   EXPECT_EQ(w.StartMenuFolderEdit, "beta");
-  RunSettings().GroupName = "Given Group";  // "/group:" on the command line
-  EXPECT_EQ(Prepare().StartMenuFolderEdit, "Given Group");
   for (int outside : {-1, 3}) {
     w.ExistingFoldersListClick(outside);
     EXPECT_EQ(w.StartMenuFolderEdit, "beta");
   }
+  RunSettings().GroupName = "Given Group";  // "/group:" on the command line
+  EXPECT_EQ(Prepare().StartMenuFolderEdit, "Given Group");
 }
 
 TEST_F(WizardTest, TheUpgradePageProposesTheOldDataFolder) {
