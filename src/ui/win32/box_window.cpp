@@ -1,5 +1,7 @@
 #include "ui/win32/box_window.h"
 
+#include "ui/win32/window_class.h"
+
 namespace xs {
 
 namespace {
@@ -7,19 +9,6 @@ const char kClassName[] = "TXMessageForm";
 constexpr int kFirstButtonId = 100;
 constexpr DWORD kBoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kBoxExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-
-bool RegisterBoxClass(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc) != 0;
-  }();
-  return registered;
-}
 
 // A plain function: the 32-bit system calls it as stdcall, which a lambda
 // does not convert to.
@@ -50,7 +39,7 @@ TXBoxWindow::~TXBoxWindow() {
 }
 
 bool TXBoxWindow::Create(const std::string& caption, int client_width, int client_height, int panel_top) {
-  if (!RegisterBoxClass(WndProc)) return false;
+  if (!RegisterProgramClass(kClassName, ObjectWindowProc<TXBoxWindow>, COLOR_BTNFACE)) return false;
   panel_top_ = panel_top;
   const RECT place = CentredRect(client_width, client_height);
   wnd_ = CreateWindowExA(kBoxExStyle, kClassName, caption.c_str(), kBoxStyle, place.left, place.top,
@@ -151,17 +140,7 @@ int TXBoxWindow::RunModal(HWND focus) {
   return result_;
 }
 
-LRESULT CALLBACK TXBoxWindow::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TXBoxWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-    SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TXBoxWindow*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-  if (!self || !self->wnd_) return DefWindowProcA(wnd, msg, wparam, lparam);
-  return self->Handle(msg, wparam, lparam);
-}
-
-LRESULT TXBoxWindow::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
+LRESULT TXBoxWindow::WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   if (frame_.HandleMessage(msg, wparam, lparam)) {
     SyncButtons();
     return 0;

@@ -62,8 +62,9 @@ class TXBoxWindow {
   std::function<bool(WPARAM wparam, LPARAM lparam)> OnCommand;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
+  template <class T>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam);
   void Click(int index);
   RECT CentredRect(int client_width, int client_height) const;
 

@@ -12,6 +12,8 @@
 #include "ui/win32/effect_label.h"
 #include "ui/win32/picture_painter.h"
 
+#include "ui/win32/window_class.h"
+
 namespace xs {
 
 namespace {
@@ -40,19 +42,6 @@ enum : int {
   kReadmeId = 40, kLicenseId, kSettingsId,
   kWelcomeItemsId = 1000, kComponentItemsId = 2000,
 };
-
-bool RegisterWizardClass(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc) != 0;
-  }();
-  return registered;
-}
 
 COLORREF ColorRef(TColor color) {
   const auto value = static_cast<uint32_t>(color);
@@ -88,7 +77,8 @@ struct TXRow {
 }  // namespace
 
 TXInstallDlgWindow::TXInstallDlgWindow(TComponent* owner) : TXInstallDlg(owner) {
-  if (!RegisterWizardClass(WndProc) || !InitCommonControlClasses(ICC_PROGRESS_CLASS | ICC_TREEVIEW_CLASSES))
+  if (!RegisterProgramClass(kClassName, ObjectWindowProc<TXInstallDlgWindow>, COLOR_BTNFACE) ||
+      !InitCommonControlClasses(ICC_PROGRESS_CLASS | ICC_TREEVIEW_CLASSES))
     throw std::runtime_error("the wizard window could not be made");
   LOGFONTA font{};
   GetObjectA(measurer_.MessageFont(), sizeof font, &font);
@@ -503,17 +493,7 @@ void TXInstallDlgWindow::Release() {
   release_timer_ = StartWindowTimer(0, [this] { delete this; });
 }
 
-LRESULT CALLBACK TXInstallDlgWindow::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TXInstallDlgWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-    SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TXInstallDlgWindow*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-  if (!self || !self->wnd_) return DefWindowProcA(wnd, msg, wparam, lparam);
-  return self->Handle(msg, wparam, lparam);
-}
-
-LRESULT TXInstallDlgWindow::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
+LRESULT TXInstallDlgWindow::WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case DM_GETDEFID:
       // Enter comes as IDOK, which the model presses Next for while it can.

@@ -26,6 +26,8 @@ class TXInstallDlgWindow : public TXInstallDlg {
   explicit TXInstallDlgWindow(TComponent* owner);
   ~TXInstallDlgWindow() override;
 
+  HWND Handle() const { return wnd_; }
+
   // The form.
   std::string Caption() const override;
   void SetCaption(const std::string& caption) override;
@@ -57,8 +59,9 @@ class TXInstallDlgWindow : public TXInstallDlg {
   void ShowModel() override;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
+  template <class T>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam);
   void MakeControls();
   HWND Add(const char* cls, DWORD style, int left, int top, int width, int height, int id = 0);
   void Command(int id, int code, HWND control);

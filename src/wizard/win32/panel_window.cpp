@@ -2,28 +2,18 @@
 
 #include <algorithm>
 
+#include "ui/win32/window_class.h"
+
 namespace xs {
 
 namespace {
 const char kClassName[] = "TXComponentsPanel";
 constexpr int kLineStep = 16;
 
-bool RegisterPanelClass(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc) != 0;
-  }();
-  return registered;
-}
 }  // namespace
 
 bool TXPanelWindow::Create(HWND parent, const TXRect& rect, int first_id, HFONT font, HFONT title_font) {
-  if (!RegisterPanelClass(WndProc)) return false;
+  if (!RegisterProgramClass(kClassName, ObjectWindowProc<TXPanelWindow>, COLOR_WINDOW)) return false;
   first_id_ = first_id;
   font_ = font;
   title_font_ = title_font;
@@ -89,17 +79,7 @@ void TXPanelWindow::ScrollTo(int position) {
   SetScrollPos(wnd_, SB_VERT, position_, TRUE);
 }
 
-LRESULT CALLBACK TXPanelWindow::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TXPanelWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-    SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TXPanelWindow*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-  if (!self || !self->wnd_) return DefWindowProcA(wnd, msg, wparam, lparam);
-  return self->Handle(msg, wparam, lparam);
-}
-
-LRESULT TXPanelWindow::Handle(UINT msg, WPARAM wparam, LPARAM lparam) {
+LRESULT TXPanelWindow::WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_COMMAND: {
       const int id = LOWORD(wparam);

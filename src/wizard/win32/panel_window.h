@@ -33,8 +33,9 @@ class TXPanelWindow {
   std::function<void()> OnClick;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
+  template <class T>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam);
   void ScrollTo(int position);
   void SyncChecks();
 
