@@ -202,6 +202,12 @@ drive 0 key "${box[@]}" --key enter
 drive 0 gone "${box[@]}" --timeout 20
 [ -f "$held" ] || fail "the immutable file went"
 [ ! -f "$folder/many/note008.txt" ] || fail "a file stayed that could go"
+# Clean up for the tests after this one: what the uninstall had to leave,
+# its entry and its log.
+chattr -i "$held"
+rm -rf "$folder"
+run reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\HelloMany' /f >/dev/null 2>&1
+rm -f "$(run winepath -u "$log" 2>/dev/null | tr -d '\r')"
 
 [ "$failures" -eq 0 ] && echo "all message box checks passed"
 [ "$failures" -eq 0 ]

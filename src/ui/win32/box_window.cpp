@@ -68,11 +68,7 @@ void TXBoxWindow::Resize(int client_width, int client_height, int panel_top) {
 
 HWND TXBoxWindow::AddControl(const char* class_name, const std::string& text, DWORD style, const TXRect& rect,
                              int id) {
-  HWND control = CreateWindowExA(0, class_name, text.c_str(), WS_CHILD | WS_VISIBLE | style, rect.Left, rect.Top,
-                                 rect.Width, rect.Height, wnd_, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
-                                 GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(measurer_.MessageFont()), FALSE);
-  return control;
+  return CreateChild(wnd_, 0, class_name, text, WS_VISIBLE | style, rect, id, measurer_.MessageFont());
 }
 
 void TXBoxWindow::AddButtons(const std::vector<TXRect>& rects, int default_button, const std::vector<int>& tab_order) {
@@ -116,21 +112,7 @@ int TXBoxWindow::RunModal(HWND focus) {
   if (focus) SetFocus(focus);
 
   result_ = 0;
-  MSG msg;
-  while (result_ == 0) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      // The program is ending: the box ends as if closed, and the loop
-      // that runs the program still gets its quit.
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      result_ = mrCancel;
-      break;
-    }
-    if (!IsDialogMessageA(wnd_, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
+  RunModalLoop(wnd_, result_);
 
   // Enabled again before the box goes, so that the system activates one of
   // them and not another program.

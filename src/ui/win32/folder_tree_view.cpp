@@ -2,6 +2,7 @@
 
 #include "platform/shell_folders.h"
 #include "ui/win32/common_controls.h"
+#include "ui/win32/window_class.h"
 
 namespace xs {
 
@@ -28,13 +29,10 @@ std::vector<TXFolderRoot> DesktopRoots() {
 bool TXFolderTreeView::Create(HWND parent, const TXRect& rect, int id, HFONT font,
                               const std::vector<TXFolderRoot>& roots) {
   if (!InitCommonControlClasses(ICC_TREEVIEW_CLASSES)) return false;
-  wnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
-                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
-                             TVS_SHOWSELALWAYS,
-                         rect.Left, rect.Top, rect.Width, rect.Height, parent,
-                         reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), GetModuleHandleA(nullptr), nullptr);
+  wnd_ = CreateChild(parent, WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
+                     WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS, rect,
+                     id, font);
   if (!wnd_) return false;
-  SendMessageA(wnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   model_.SetRoots(roots);
   items_.clear();
   AddItems(TVI_ROOT, model_.Roots());

@@ -4,6 +4,7 @@
 
 #include "platform/win32/system_library.h"
 #include "ui/rich_text.h"
+#include "ui/win32/window_class.h"
 
 namespace xs {
 
@@ -40,13 +41,9 @@ DWORD CALLBACK ReadSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* gi
 bool TXRichTextView::Create(HWND parent, const TXRect& rect, int id, HFONT font) {
   const char* class_name = RichEditClass();
   if (!class_name) return false;
-  wnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, class_name, "",
-                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                             ES_AUTOVSCROLL,
-                         rect.Left, rect.Top, rect.Width, rect.Height, parent,
-                         reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), GetModuleHandleA(nullptr), nullptr);
+  wnd_ = CreateChild(parent, WS_EX_CLIENTEDGE, class_name, "",
+                     WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, rect, id, font);
   if (!wnd_) return false;
-  SendMessageA(wnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   SendMessageA(wnd_, EM_AUTOURLDETECT, TRUE, 0);
   SendMessageA(wnd_, EM_SETEVENTMASK, 0, ENM_LINK);
   return true;

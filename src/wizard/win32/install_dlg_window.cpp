@@ -112,10 +112,8 @@ TXInstallDlgWindow::~TXInstallDlgWindow() {
 }
 
 HWND TXInstallDlgWindow::Add(const char* cls, DWORD style, int left, int top, int width, int height, int id) {
-  HWND control = CreateWindowExA(0, cls, "", WS_CHILD | style, S(left), S(top), S(width), S(height), wnd_,
-                                 reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(measurer_.MessageFont()), FALSE);
-  return control;
+  return CreateChild(wnd_, 0, cls, "", style, TXRect{S(left), S(top), S(width), S(height)}, id,
+                     measurer_.MessageFont());
 }
 
 // The controls in tab order, page by page; the buttons last. Each page's
@@ -466,19 +464,7 @@ int TXInstallDlgWindow::ShowModal() {
   modal_result_ = 0;
   ShowWindow(wnd_, SW_SHOW);
   SetForegroundWindow(wnd_);
-  MSG msg;
-  while (modal_result_ == 0) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      modal_result_ = mrCancel;
-      break;
-    }
-    if (!IsDialogMessageA(wnd_, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
+  RunModalLoop(wnd_, modal_result_);
   modal_ = false;
   ShowWindow(wnd_, SW_HIDE);
   return modal_result_;

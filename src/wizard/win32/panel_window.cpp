@@ -37,10 +37,7 @@ void TXPanelWindow::Show(TXComponentsPanel& panel) {
   int item = 0;
   for (const TXPanelEntry& entry : panel.Entries()) {
     auto add = [&](const char* cls, DWORD style, const TXRect& r, int id, HFONT f) {
-      HWND control = CreateWindowExA(0, cls, entry.Text.c_str(), WS_CHILD | WS_VISIBLE | style, r.Left, r.Top, r.Width,
-                                     r.Height, wnd_, reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
-                                     GetModuleHandleA(nullptr), nullptr);
-      SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
+      HWND control = CreateChild(wnd_, 0, cls, entry.Text, WS_VISIBLE | style, r, id, f);
       controls_.push_back(control);
       return control;
     };
