@@ -92,10 +92,13 @@ TEST_F(ItemCompressorTest, TheContainerIsTheSameForEveryNumberOfThreadsAndReadsB
   }
   EXPECT_EQ(LoadContents(first), contents);
 
-  // Another level stores the same bytes otherwise.
+  // Another level stores the same bytes otherwise; the Windows build has
+  // zlib alone, which stops at level 9.
   TXItemCompressor best(Contents(doc), 12, 2);
   Bytes other = Save(doc, &best);
+#ifndef _WIN32
   EXPECT_FALSE(other == first);
+#endif
   EXPECT_EQ(LoadContents(other), contents);
 }
 
