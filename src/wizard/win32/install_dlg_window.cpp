@@ -66,7 +66,8 @@ void SetChecked(HWND box, bool checked) { SendMessageA(box, BM_SETCHECK, checked
 
 // One control of a page's column: its height in design pixels, kWrapped
 // for a label as high as its wrapped text, kFill for the one that takes
-// what the others leave; gap is the space above it.
+// what the others leave; gap is the space above it. A row without a control
+// keeps its place empty.
 constexpr int kWrapped = -1;
 constexpr int kFill = 0;
 struct TXRow {
@@ -278,7 +279,8 @@ void TXInstallDlgWindow::ShowPage() {
       case spWelcome:
         welcome_components_.Show(Model()->WelcomeComponents());
         rows = {{welcome_title_, kWrapped, 0}, {welcome_default_, kWrapped, 6}};
-        if (Model()->WelcomeScrollVisible()) rows.push_back({welcome_components_.Handle(), kFill, 8});
+        // Without the list, its place stays empty: the copyright keeps to the bottom.
+        rows.push_back({Model()->WelcomeScrollVisible() ? welcome_components_.Handle() : nullptr, kFill, 8});
         rows.push_back({copy_, kWrapped, 8});
         break;
       case spReadme:
@@ -344,7 +346,7 @@ void TXInstallDlgWindow::ShowPage() {
       int height = heights[i];
       if (rows[i].Height == kFill) height = std::max(S(kPageBottom) - S(kPageTop) - fixed, S(40));
       top += S(rows[i].Gap);
-      MoveWindow(rows[i].Wnd, S(kMargin), top, S(kWidth), height, TRUE);
+      if (rows[i].Wnd) MoveWindow(rows[i].Wnd, S(kMargin), top, S(kWidth), height, TRUE);
       top += height;
     }
     for (const TXPageControl& control : controls) {
